@@ -1,0 +1,27 @@
+#pragma once
+
+#include <mutex>
+
+#include "platform/clock.h"
+
+namespace ostrel {
+
+// A clock that shows what the test sets.
+class FakeClock : public Clock {
+public:
+    explicit FakeClock(LocalDateTime now = {2009, 12, 9, 15, 4, 5, 0}) : now_(now) {}
+    LocalDateTime Now() const override {
+        std::lock_guard lock(mutex_);
+        return now_;
+    }
+    void Set(const LocalDateTime& now) {
+        std::lock_guard lock(mutex_);
+        now_ = now;
+    }
+
+private:
+    mutable std::mutex mutex_;
+    LocalDateTime now_;
+};
+
+}  // namespace ostrel
