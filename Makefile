@@ -27,7 +27,7 @@ fuzz-smoke: fuzz
 	@for f in build-fuzz/bin/fuzz_*; do \
 	  name=$$(basename $$f); seeds=fuzz/corpus/$${name#fuzz_}; work=build-fuzz/corpus/$$name; \
 	  mkdir -p $$work; \
-	  $$f -max_total_time=10 -rss_limit_mb=1024 $$work $$(test -d $$seeds && echo $$seeds) >/dev/null 2>build-fuzz/$$name.log \
+	  $$f -max_total_time=10 -rss_limit_mb=1024 -artifact_prefix=build-fuzz/ $$work $$(test -d $$seeds && echo $$seeds) >/dev/null 2>build-fuzz/$$name.log \
 	    || { tail -40 build-fuzz/$$name.log; exit 1; }; \
 	  echo "fuzz smoke: $$name ok"; \
 	done

@@ -7,6 +7,8 @@ namespace ostrel {
 
 namespace {
 
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string_view Trim(std::string_view text) {
@@ -67,7 +69,10 @@ std::vector<std::string_view> ValueLines(std::string_view value) {
 
 IniDocument IniDocument::Parse(std::string_view text) {
     IniDocument document;
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    if (text.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        document.byteOrderMark_ = true;
+        text.remove_prefix(kByteOrderMark.size());
+    }
     std::vector<Line>* target = &document.preamble_;
     std::size_t start = 0;
     while (start < text.size()) {
@@ -92,7 +97,7 @@ IniDocument IniDocument::Parse(std::string_view text) {
 }
 
 std::string IniDocument::Serialize() const {
-    std::string text;
+    std::string text(byteOrderMark_ ? kByteOrderMark : std::string_view());
     const auto append = [&text](const std::string& line) {
         text += line;
         text += "\r\n";

@@ -52,6 +52,7 @@ private:
     const Section* Find(std::string_view section) const;
     Section* Find(std::string_view section);
 
+    bool byteOrderMark_ = false;  // kept as the file had it
     std::vector<Line> preamble_;  // lines before the first section
     std::vector<Section> sections_;
 };
