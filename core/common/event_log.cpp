@@ -131,7 +131,8 @@ bool EventLog::AppendLocked(const std::string& text, Writer writer) {
 bool EventLog::CreateDailyFileLocked(const std::string& path, const LocalDateTime& now) {
     const std::string folder = dataFolder_ + "Logs";
     if (!fileSystem_.DirectoryExists(folder) && !fileSystem_.CreateDirectory(folder)) return false;
-    return fileSystem_.CreateFile(path, DailyFileHeader(now));
+    // Another process may create the day's file at the same moment; either one's header stands.
+    return fileSystem_.CreateNewFile(path, DailyFileHeader(now)) || fileSystem_.FileExists(path);
 }
 
 void EventLog::ConsoleLogLocked(const std::string& text) {

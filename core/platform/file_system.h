@@ -19,6 +19,9 @@ public:
     virtual bool AppendToFile(const std::string& path, const std::string& content) = 0;
     // Creates the file (truncating one that exists) with this content.
     virtual bool CreateFile(const std::string& path, const std::string& content) = 0;
+    // Creates the file with this content only when it does not exist yet; it appears with its
+    // content in full, so another writer never sees it half made. False when it existed.
+    virtual bool CreateNewFile(const std::string& path, const std::string& content) = 0;
     virtual bool FileExists(const std::string& path) const = 0;
     virtual bool DirectoryExists(const std::string& path) const = 0;
     // Creates one folder level; its parent must exist. True when the folder exists afterwards.

@@ -52,6 +52,14 @@ bool FakeFileSystem::CreateFile(const std::string& path, const std::string& cont
     return true;
 }
 
+bool FakeFileSystem::CreateNewFile(const std::string& path, const std::string& content) {
+    std::lock_guard lock(mutex_);
+    if (files_.count(path) != 0 || !ParentExists(path) || !Writable(path)) return false;
+    files_[path] = content;
+    ++writes_[path];
+    return true;
+}
+
 bool FakeFileSystem::FileExists(const std::string& path) const {
     std::lock_guard lock(mutex_);
     return files_.count(path) != 0;

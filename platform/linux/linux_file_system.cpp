@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 #include <string>
 
 namespace ostrel {
@@ -57,6 +58,27 @@ bool IsKind(const std::string& path, mode_t kind) {
     return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
 }
 
+// Writes the content to a new temporary file beside the target and flushes it to disk. Empty
+// when that failed (nothing is left behind).
+std::optional<std::string> WriteTemporary(const std::string& path, const std::string& content,
+                                          mode_t mode) {
+    std::string temporary = path + ".XXXXXX";
+    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (file.Get() < 0) return std::nullopt;
+    const bool written =
+        ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), content) && ::fsync(file.Get()) == 0;
+    if (!file.Close() || !written) {
+        ::unlink(temporary.c_str());
+        return std::nullopt;
+    }
+    return temporary;
+}
+
+void SyncFolderOf(const std::string& path) {
+    FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.Get() >= 0) ::fsync(folder.Get());
+}
+
 }  // namespace
 
 std::optional<std::string> LinuxFileSystem::ReadFile(const std::string& path) const {
@@ -77,20 +99,26 @@ std::optional<std::string> LinuxFileSystem::ReadFile(const std::string& path) co
 }
 
 bool LinuxFileSystem::WriteFileAtomic(const std::string& path, const std::string& content) {
-    std::string temporary = path + ".XXXXXX";
-    FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
-    if (file.Get() < 0) return false;
     struct stat existing {};
-    const bool keepMode = ::stat(path.c_str(), &existing) == 0;
-    const bool written = ::fchmod(file.Get(), keepMode ? (existing.st_mode & 07777) : 0644) == 0 &&
-                         WriteAll(file.Get(), content) && ::fsync(file.Get()) == 0;
-    if (!file.Close() || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
+    const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
+    const std::optional<std::string> temporary = WriteTemporary(path, content, mode);
+    if (!temporary) return false;
+    if (::rename(temporary->c_str(), path.c_str()) != 0) {
+        ::unlink(temporary->c_str());
         return false;
     }
-    FileDescriptor folder(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (folder.Get() >= 0) ::fsync(folder.Get());
+    SyncFolderOf(path);
     return true;
+}
+
+bool LinuxFileSystem::CreateNewFile(const std::string& path, const std::string& content) {
+    const std::optional<std::string> temporary = WriteTemporary(path, content, 0644);
+    if (!temporary) return false;
+    // link() fails when the target exists, so the file appears once and complete.
+    const bool created = ::link(temporary->c_str(), path.c_str()) == 0;
+    ::unlink(temporary->c_str());
+    if (created) SyncFolderOf(path);
+    return created;
 }
 
 bool LinuxFileSystem::AppendToFile(const std::string& path, const std::string& content) {

@@ -12,6 +12,7 @@ public:
     bool WriteFileAtomic(const std::string& path, const std::string& content) override;
     bool AppendToFile(const std::string& path, const std::string& content) override;
     bool CreateFile(const std::string& path, const std::string& content) override;
+    bool CreateNewFile(const std::string& path, const std::string& content) override;
     bool FileExists(const std::string& path) const override;
     bool DirectoryExists(const std::string& path) const override;
     bool CreateDirectory(const std::string& path) override;
