@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
-# Runs the workstation agent on the current display, or on a virtual one when there is none.
+# Runs the workstation agent on the current display, or on a virtual one (Xvfb) when there is none.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-agent=build/bin/ostrel3
-if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1 || { [ -n "${DISPLAY:-}" ] && [ -S "/tmp/.X11-unix/X${DISPLAY#:}" ]; }; then
+agent="${OSTREL_BIN_DIR:-build/bin}/ostrel3"
+if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
   exec "$agent" "$@"
 fi
 echo "No display: starting the agent on a virtual display (Xvfb)."
