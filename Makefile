@@ -34,7 +34,7 @@ fuzz-smoke: fuzz
 
 test-asan: deps
 	@cmake -S . -B $(SAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DOSTREL_SANITIZE=ON >/dev/null
-	@cmake --build $(SAN_DIR) -j $(JOBS)
+	@cmake --build $(SAN_DIR) -j $(JOBS) --target unit_tests
 	@cd $(SAN_DIR) && ctest --output-on-failure -j $(JOBS) -L unit
 
 bench: build
