@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 namespace ostrel {
 
 // A moment in local time, broken down.
@@ -19,6 +21,8 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
+    // Milliseconds on a clock that never jumps, for durations.
+    virtual std::int64_t TickMs() const = 0;
 };
 
 }  // namespace ostrel

@@ -14,6 +14,14 @@ public:
         std::lock_guard lock(mutex_);
         return now_;
     }
+    std::int64_t TickMs() const override {
+        std::lock_guard lock(mutex_);
+        return tick_;
+    }
+    void Advance(std::int64_t ms) {
+        std::lock_guard lock(mutex_);
+        tick_ += ms;
+    }
     void Set(const LocalDateTime& now) {
         std::lock_guard lock(mutex_);
         now_ = now;
@@ -22,6 +30,7 @@ public:
 private:
     mutable std::mutex mutex_;
     LocalDateTime now_;
+    std::int64_t tick_ = 0;
 };
 
 }  // namespace ostrel

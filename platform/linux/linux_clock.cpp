@@ -13,4 +13,10 @@ LocalDateTime LinuxClock::Now() const {
             local.tm_min,         local.tm_sec,     static_cast<int>(now.tv_nsec / 1000000)};
 }
 
+std::int64_t LinuxClock::TickMs() const {
+    timespec now {};
+    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
+
 }  // namespace ostrel

@@ -8,6 +8,7 @@ namespace ostrel {
 class LinuxClock : public Clock {
 public:
     LocalDateTime Now() const override;
+    std::int64_t TickMs() const override;
 };
 
 }  // namespace ostrel
