@@ -1,0 +1,75 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/event_log.h"
+#include "common/settings_store.h"
+#include "platform/clock.h"
+#include "workstation/lock/command_slot.h"
+#include "workstation/lock/lock_session_parts.h"
+
+namespace ostrel {
+
+// One lock session from `Startup` to `Shutdown`: the order of its steps, their texts and the
+// measures they apply and undo. Runs on the GUI thread; the command slot is the only way in from
+// other threads.
+class LockSession {
+public:
+    LockSession(EventLog& log, OstrelSettingsStore& settings, const Clock& clock, LockFormView& view,
+                LockdownDesktop& desktop, TrayLink& tray, SessionStart start);
+
+    void Startup();
+    void OstrelSettingsApply();
+    void Shutdown();
+    void MarkLocked();
+    void MarkUnlocked();
+
+    // The password typed on a single-user lock screen: true when it ends the session (the
+    // "shutdown" word is posted); otherwise the security event is already reported.
+    bool CheckExitPassword(const std::string& password);
+    // The close request (Alt+F4): true when the form may close.
+    bool CloseQuery();
+
+    bool Locked() const { return locked_; }
+    bool AllowClose() const { return allowClose_; }
+    bool NetworkSuspended() const { return networkSuspended_; }
+    bool ShutdownInProgress() const { return shutdownInProgress_; }
+    bool Ended() const { return ended_; }
+    const std::string& AwayMessage() const { return awayMessage_; }
+    void SetAwayMessage(std::string message) { awayMessage_ = std::move(message); }
+    void SetTerminateAfterShutdown() { terminateAfterShutdown_ = true; }
+    void AddTemporaryFile(std::string path) { temporaryFiles_.push_back(std::move(path)); }
+    CommandSlot& Commands() { return commands_; }
+
+private:
+    void ConsoleLine(const std::string& text) { log_.ConsoleLog(text); }
+    void ConsoleAppend(const std::string& text);
+    void SetNetworkAccess(bool resume);
+    void DisableTaskManager();
+    void EnableTaskManager();
+
+    EventLog& log_;
+    OstrelSettingsStore& settings_;
+    const Clock& clock_;
+    LockFormView& view_;
+    LockdownDesktop& desktop_;
+    TrayLink& tray_;
+    const SessionStart start_;
+    CommandSlot commands_;
+
+    bool locked_ = false;
+    bool allowClose_ = true;
+    bool terminateAfterShutdown_ = false;
+    bool shutdownInProgress_ = false;
+    bool networkSuspended_ = false;
+    bool ended_ = false;
+    std::int64_t startTick_ = 0;
+    std::string awayMessage_;
+    std::vector<std::string> temporaryFiles_;
+    // The autorun values found at start-up, once the session changed them.
+    std::optional<std::pair<int, int>> savedAutoRun_;
+};
+
+}  // namespace ostrel

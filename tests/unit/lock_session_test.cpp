@@ -1,0 +1,178 @@
+#include "workstation/lock/lock_session.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "common/passwords.h"
+#include "fake/fake_clock.h"
+#include "fake/fake_file_system.h"
+#include "fake/recording_dialogs.h"
+#include "fake/recording_lock_parts.h"
+
+namespace ostrel {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+// The desktop-wide measures, the part of a session's calls whose order matters most.
+const Calls kMeasures = {
+    "HideTaskBar",          "ShowTaskBar",        "SetGlobalAutoRunSetting 255",
+    "SetGlobalAutoRunSetting 149", "SetGlobalAutoRunSetting 7", "SetDisableAutoPlaySetting 1",
+    "SetDisableAutoPlaySetting 0", "SetSessionPolicies false", "SetSessionPolicies true",
+    "CloseTaskManagers",    "HookSystemKeys",     "UnhookSystemKeys",
+    "SetNetworkAccess false", "SetNetworkAccess true", "MinimizeAll", "LockWorkStation",
+};
+
+class LockSessionTest : public testing::Test {
+protected:
+    LockSessionTest() {
+        fs_.AddDirectories("/prog");
+        fs_.AddDirectories("/data/Logs");
+        fs_.AddDirectories("/config");
+        PrepareRegistryStoreFolder(fs_, "/config/");
+        store_.Start();
+        store_.Modify([](TOstrelSettings& s) { s.passwordHash = HashPassword("secret"); });
+    }
+
+    LockSession& NewSession(SessionStart start = {}) {
+        start.programFolder = "/prog/";
+        session_ = std::make_unique<LockSession>(log_, store_, clock_, parts_, parts_, parts_, start);
+        return *session_;
+    }
+
+    Calls Measures() const {
+        Calls measures;
+        std::copy_if(parts_.calls.begin(), parts_.calls.end(), std::back_inserter(measures),
+                     [](const std::string& call) {
+                         return std::find(kMeasures.begin(), kMeasures.end(), call) != kMeasures.end();
+                     });
+        return measures;
+    }
+    bool Called(const std::string& call) const {
+        return std::find(parts_.calls.begin(), parts_.calls.end(), call) != parts_.calls.end();
+    }
+    std::string Log() const { return fs_.ReadFile("/data/Logs/Dec-09-09.txt").value_or(""); }
+
+    FakeFileSystem fs_;
+    FakeClock clock_;
+    EventLog log_{fs_, clock_, "/data/", "/prog/"};
+    RecordingDialogs dialogs_;
+    OstrelSettingsStore store_{fs_, log_, dialogs_, {"/prog/", "/usr/lib", "10.0.0.1"}, "/config/"};
+    RecordingLockParts parts_;
+    std::unique_ptr<LockSession> session_;
+};
+
+TEST_F(LockSessionTest, ShutdownUndoesEveryMeasureInOrder) {
+    store_.Modify([](TOstrelSettings& s) { s.suspendNetwork = true; });
+    parts_.globalAutoRun = 7;
+    LockSession& session = NewSession({.startReason = "Hotkey", .userName = "ann"});
+    session.Startup();
+    EXPECT_TRUE(session.Locked());
+    EXPECT_FALSE(session.AllowClose());
+    EXPECT_EQ(Measures(), (Calls{"SetNetworkAccess false", "HideTaskBar", "SetGlobalAutoRunSetting 255",
+                                "SetDisableAutoPlaySetting 1", "SetSessionPolicies false",
+                                "CloseTaskManagers", "HookSystemKeys"}));
+
+    parts_.calls.clear();
+    session.Shutdown();
+    EXPECT_EQ(Measures(), (Calls{"ShowTaskBar", "SetSessionPolicies true", "UnhookSystemKeys",
+                                 "SetGlobalAutoRunSetting 7", "SetDisableAutoPlaySetting 0",
+                                 "SetNetworkAccess true"}));
+    EXPECT_TRUE(session.AllowClose());
+    EXPECT_TRUE(Called("CloseMainForm"));
+    EXPECT_TRUE(Called("WriteStartupData"));
+    EXPECT_FALSE(Called("TerminateProcess"));
+
+    const std::string log = Log();
+    EXPECT_NE(log.find("] Ostrel 3.0 started by ann (Hotkey)\r\n"), std::string::npos);
+    EXPECT_NE(log.find("] Network access suspended\r\n"), std::string::npos);
+    EXPECT_NE(log.find("] Ostrel Shutdown\r\n"), std::string::npos);
+
+    parts_.calls.clear();
+    session.Shutdown();  // a second request finds the session over
+    EXPECT_TRUE(parts_.calls.empty());
+}
+
+TEST_F(LockSessionTest, StartupWithoutMasterPasswordAppliesAndUndoesNothing) {
+    store_.Modify([](TOstrelSettings& s) { s.passwordHash.clear(); });
+    LockSession& session = NewSession();
+    session.Startup();
+    EXPECT_TRUE(Measures().empty());
+    EXPECT_TRUE(Called("RunFirstRunDialog"));
+    EXPECT_TRUE(Called("SetCanCloseOstrel true"));
+    EXPECT_TRUE(Called("CloseMainForm"));
+    EXPECT_TRUE(session.AllowClose());
+    EXPECT_FALSE(session.Locked());
+    EXPECT_NE(log_.ControllerConsoleText().find("] No password defined.\r\n"), std::string::npos);
+}
+
+TEST_F(LockSessionTest, FirstRunPasswordLetsTheLockGoOn) {
+    store_.Modify([](TOstrelSettings& s) { s.passwordHash.clear(); });
+    parts_.firstRunDialog = [this] {
+        store_.Modify([](TOstrelSettings& s) { s.passwordHash = HashPassword("new"); });
+        return false;
+    };
+    LockSession& session = NewSession();
+    session.Startup();
+    EXPECT_TRUE(session.Locked());
+    EXPECT_TRUE(Called("HookSystemKeys"));
+}
+
+TEST_F(LockSessionTest, FirstRunExitEndsTheSessionWithoutMeasuresToUndo) {
+    store_.Modify([](TOstrelSettings& s) { s.passwordHash.clear(); });
+    parts_.firstRunDialog = [] { return true; };
+    LockSession& session = NewSession();
+    session.Startup();
+    EXPECT_TRUE(session.Ended());
+    EXPECT_EQ(Measures(), (Calls{"ShowTaskBar", "SetSessionPolicies true", "UnhookSystemKeys"}));
+}
+
+TEST_F(LockSessionTest, ExitPasswordEndsTheSessionOnlyWhenRight) {
+    LockSession& session = NewSession();
+    session.Startup();
+    EXPECT_FALSE(session.CheckExitPassword("Secret"));
+    EXPECT_EQ(session.Commands().TakePending(), std::nullopt);
+    EXPECT_TRUE(session.CheckExitPassword("secret"));
+    EXPECT_EQ(session.Commands().TakePending(), "shutdown");
+    EXPECT_FALSE(session.CloseQuery());
+}
+
+struct EndCase {
+    const char* name;
+    SessionStart start;
+    bool terminateWord;
+    Calls expectedEnd;
+};
+
+TEST_F(LockSessionTest, SessionEndReturnsToTheTrayOrEndsTheProcess) {
+    const EndCase cases[] = {
+        {"plain", {}, false, {}},
+        {"killonclose", {.killOnClose = true}, false, {"TerminateProcess"}},
+        {"terminate_word", {}, true, {"TerminateProcess"}},
+        {"run_once", {.runOnce = true}, false, {"StartRestartProgram", "TerminateProcess"}},
+    };
+    for (const EndCase& c : cases) {
+        parts_.calls.clear();
+        LockSession& session = NewSession(c.start);
+        session.Startup();
+        if (c.terminateWord) session.SetTerminateAfterShutdown();
+        parts_.calls.clear();
+        session.Shutdown();
+        const auto close = std::find(parts_.calls.begin(), parts_.calls.end(), "CloseMainForm");
+        ASSERT_NE(close, parts_.calls.end()) << c.name;
+        EXPECT_EQ(Calls(close + 1, parts_.calls.end()), c.expectedEnd) << c.name;
+    }
+}
+
+TEST_F(LockSessionTest, NetworkIsSuspendedOncePerSession) {
+    store_.Modify([](TOstrelSettings& s) { s.suspendNetwork = true; });
+    LockSession& session = NewSession();
+    session.Startup();
+    session.OstrelSettingsApply();
+    EXPECT_EQ(std::count(parts_.calls.begin(), parts_.calls.end(), "SetNetworkAccess false"), 1);
+    EXPECT_TRUE(session.NetworkSuspended());
+}
+
+}  // namespace
+}  // namespace ostrel
