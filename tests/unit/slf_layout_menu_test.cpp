@@ -61,6 +61,11 @@ protected:
         return LayoutMenuEntries("/prog/", files_, folders_, dialogs_, log_);
     }
 
+    static MessageBoxRequest NotFound(const char* which) {
+        return {std::string("Layouts directory not found (") + which + ").", "Error",
+                MessageIcon::kError, MessageButtons::kOk, true};
+    }
+
     static LayoutMenuEntry Separator() { return {"", "", true}; }
 
     FakeFileSystem files_;
@@ -93,20 +98,20 @@ TEST_F(LayoutMenuTest, SlfThenHtmlLayoutsEachPatternInNameOrder) {
                              {"Old", "/prog/layouts/html/old.HTM", false},
                              {"Php", "/prog/layouts/html/page.php", false},
                          }));
-    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_TRUE(dialogs_.boxes.empty());
 }
 
 TEST_F(LayoutMenuTest, MissingFoldersAreReportedAndTheOtherFolderStillListed) {
     AddLayout(kHtml, "blue.html", "<title>Blue</title>");
     EXPECT_EQ(Entries(), (std::vector<LayoutMenuEntry>{
                              Separator(), {"Blue", "/prog/layouts/html/blue.html", false}}));
-    EXPECT_EQ(dialogs_.messages, std::vector<std::string>{"Layouts directory not found (normal)."});
+    EXPECT_EQ(dialogs_.boxes, std::vector<MessageBoxRequest>{NotFound("normal")});
 }
 
 TEST_F(LayoutMenuTest, WithoutFoldersOnlyTheSeparatorRemains) {
     EXPECT_EQ(Entries(), std::vector<LayoutMenuEntry>{Separator()});
-    EXPECT_EQ(dialogs_.messages, (std::vector<std::string>{"Layouts directory not found (normal).",
-                                                           "Layouts directory not found (html)."}));
+    EXPECT_EQ(dialogs_.boxes,
+              (std::vector<MessageBoxRequest>{NotFound("normal"), NotFound("html")}));
 }
 
 TEST_F(LayoutMenuTest, FolderThatCannotBeListedIsReported) {
@@ -114,8 +119,9 @@ TEST_F(LayoutMenuTest, FolderThatCannotBeListedIsReported) {
     files_.AddDirectories(kHtml);
     folders_.folders[kHtml] = {};
     EXPECT_EQ(Entries(), std::vector<LayoutMenuEntry>{Separator()});
-    EXPECT_EQ(dialogs_.messages,
-              std::vector<std::string>{"Error occurred by trying to change directory"});
+    const MessageBoxRequest warning{"Error occurred by trying to change directory", "",
+                                    MessageIcon::kWarning, MessageButtons::kOk, true};
+    EXPECT_EQ(dialogs_.boxes, std::vector<MessageBoxRequest>{warning});
 }
 
 }  // namespace

@@ -56,6 +56,16 @@ protected:
         LoadSLFLayout(kPath, context_, surface_, services_);
     }
 
+    std::vector<std::string> BoxTexts() const {
+        std::vector<std::string> texts;
+        for (const MessageBoxRequest& box : dialogs_.boxes) {
+            EXPECT_EQ(box.icon, MessageIcon::kError);
+            EXPECT_TRUE(box.topmost);
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+
     static constexpr const char* kPath = "/opt/ostrel/layouts/slf/test.slf";
     std::vector<std::string> events_;
     FakeFileSystem files_;
@@ -74,7 +84,7 @@ TEST_F(SlfLoaderTest, BuildsEverySectionInOrderAfterHidingTheSurface) {
     EXPECT_EQ(events_,
               (std::vector<std::string>{"hide all", "apply EXITOKBUTTON2", "apply EXITOKBUTTON2",
                                         "apply LABEL1", "apply MESSAGECOUNTLABEL"}));
-    EXPECT_TRUE(dialogs_.messages.empty());
+    EXPECT_TRUE(dialogs_.boxes.empty());
 }
 
 TEST_F(SlfLoaderTest, StartsPluginsInTheirRectangleAndStopsThemAtTheNextLoad) {
@@ -97,9 +107,8 @@ TEST_F(SlfLoaderTest, StartsPluginsInTheirRectangleAndStopsThemAtTheNextLoad) {
 TEST_F(SlfLoaderTest, MissingPluginLeavesARedBoxWithTheErrorNumber) {
     launcher_.failures["/opt/ostrel/Plugins/nothere"] = kLaunchFileNotFound;
     Load("[PLUGIN]\nfilename=nothere\nleft=5\ntop=6\nwidth=70\nheight=80\n[LABEL1]\n");
-    EXPECT_EQ(
-        dialogs_.messages,
-        std::vector<std::string>{"The plug-in could not be started: /opt/ostrel/Plugins/nothere"});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{
+                              "The plug-in could not be started: /opt/ostrel/Plugins/nothere"});
     ASSERT_EQ(surface_.applied.size(), 2u);
     const SlfControl& box = surface_.applied[0];
     EXPECT_EQ(box.kind, Kind::kGroupBox);
@@ -116,7 +125,7 @@ TEST_F(SlfLoaderTest, MissingPluginLeavesARedBoxWithTheErrorNumber) {
 TEST_F(SlfLoaderTest, PictureThatCannotBeLoadedEndsTheLoadThere) {
     Load("[LABEL1]\n[IMAGE1]\nfilename=broken.png\n[PLUGIN]\nfilename=late\n[LABEL2]\n");
     EXPECT_EQ(events_, (std::vector<std::string>{"hide all", "apply LABEL1", "apply IMAGE1"}));
-    EXPECT_EQ(dialogs_.messages,
+    EXPECT_EQ(BoxTexts(),
               std::vector<std::string>{"Error in layout /opt/ostrel/layouts/slf/test.slf: Section "
                                        "[IMAGE1], key filename: the picture cannot be loaded."});
     EXPECT_TRUE(launcher_.calls.empty());
@@ -125,7 +134,7 @@ TEST_F(SlfLoaderTest, PictureThatCannotBeLoadedEndsTheLoadThere) {
 TEST_F(SlfLoaderTest, BadColourShowsItsReasonAfterBuildingWhatCameBefore) {
     Load("[BackGround]\ncolor=clNavy\n[LABEL1]\nbackcolor=navyish\n[LABEL2]\n");
     EXPECT_EQ(events_, (std::vector<std::string>{"hide all", "apply BackGround"}));
-    EXPECT_EQ(dialogs_.messages,
+    EXPECT_EQ(BoxTexts(),
               std::vector<std::string>{"Error in layout /opt/ostrel/layouts/slf/test.slf: Section "
                                        "[LABEL1], key backcolor: \"navyish\" is not a valid "
                                        "colour."});
@@ -134,8 +143,7 @@ TEST_F(SlfLoaderTest, BadColourShowsItsReasonAfterBuildingWhatCameBefore) {
 TEST_F(SlfLoaderTest, UnreadableFileLeavesTheSurfaceHiddenAndSaysSo) {
     LoadSLFLayout("/nowhere.slf", context_, surface_, services_);
     EXPECT_EQ(events_, std::vector<std::string>{"hide all"});
-    EXPECT_EQ(dialogs_.messages,
-              std::vector<std::string>{"The layout /nowhere.slf cannot be read."});
+    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"The layout /nowhere.slf cannot be read."});
 }
 
 TEST(PluginProtocolTest, CommandTexts) {

@@ -60,12 +60,14 @@ void ListFolder(const LayoutFolder& folder, const std::string& programFolder,
                 std::vector<LayoutMenuEntry>& entries) {
     const std::string path = programFolder + std::string(folder.subFolder);
     if (!fileSystem.DirectoryExists(path)) {
-        dialogs.ShowMessage(std::string(folder.missingMessage));
+        dialogs.ShowMessageBox({std::string(folder.missingMessage), "Error", MessageIcon::kError,
+                                MessageButtons::kOk, true});
         return;
     }
     auto names = folders.EntryNames(path);
     if (!names) {
-        dialogs.ShowMessage("Error occurred by trying to change directory");
+        dialogs.ShowMessageBox({"Error occurred by trying to change directory", "",
+                                MessageIcon::kWarning, MessageButtons::kOk, true});
         return;
     }
     std::sort(names->begin(), names->end(), [](const std::string& a, const std::string& b) {

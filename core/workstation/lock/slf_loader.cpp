@@ -4,6 +4,11 @@ namespace ostrel {
 
 namespace {
 
+// Errors of a layout come up while the lock screen covers everything.
+void ShowError(Dialogs& dialogs, const std::string& text) {
+    dialogs.ShowMessageBox({text, "", MessageIcon::kError, MessageButtons::kOk, true});
+}
+
 // Starts the plug-in of the section; when it cannot run, the failure is reported and a red box
 // takes its place.
 void StartPlugin(const SlfControl& plugin, const SlfContext& context, SlfSurface& surface,
@@ -14,7 +19,7 @@ void StartPlugin(const SlfControl& plugin, const SlfContext& context, SlfSurface
     const int result = services.plugins.Start(
         program, PluginStartParameters(plugin.left, plugin.top, width, height));
     if (result == kLaunchStarted) return;
-    services.dialogs.ShowMessage("The plug-in could not be started: " + program);
+    ShowError(services.dialogs, "The plug-in could not be started: " + program);
     SlfControl errorBox = plugin;
     errorBox.kind = SlfControlKind::kGroupBox;
     errorBox.backColour = kClRed;
@@ -30,7 +35,7 @@ void LoadSLFLayout(const std::string& path, const SlfContext& context, SlfSurfac
     surface.HideAll();
     const auto text = services.fileSystem.ReadFile(path);
     if (!text) {
-        services.dialogs.ShowMessage("The layout " + path + " cannot be read.");
+        ShowError(services.dialogs, "The layout " + path + " cannot be read.");
         return;
     }
     const SlfLayout layout = ParseSlfLayout(*text, context, services.fileSystem);
@@ -40,13 +45,12 @@ void LoadSLFLayout(const std::string& path, const SlfContext& context, SlfSurfac
             continue;
         }
         if (const auto error = surface.Apply(control)) {
-            services.dialogs.ShowMessage("Error in layout " + path + ": " +
-                                         SlfKeyError(control.section, "filename", *error));
+            ShowError(services.dialogs, "Error in layout " + path + ": " +
+                                            SlfKeyError(control.section, "filename", *error));
             return;
         }
     }
-    if (layout.error)
-        services.dialogs.ShowMessage("Error in layout " + path + ": " + *layout.error);
+    if (layout.error) ShowError(services.dialogs, "Error in layout " + path + ": " + *layout.error);
 }
 
 }  // namespace ostrel
