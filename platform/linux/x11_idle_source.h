@@ -9,7 +9,8 @@ namespace ostrel {
 
 // The X server's view of the session's input, read over a connection of its own (the program's
 // Qt may run on another platform). Without a display, or on a server without the
-// MIT-SCREEN-SAVER extension, the idle time reads 0 and the screen saver reads off.
+// MIT-SCREEN-SAVER extension, the idle time reads 0 and the screen saver reads off. The readings
+// may be taken from any thread.
 class X11IdleSource {
 public:
     // The display named by $DISPLAY.

@@ -119,6 +119,20 @@ TEST_F(IdleDetectorTest, TickWithoutHandlerLeavesTheRememberedStates) {
     EXPECT_EQ(reported_, std::vector<IdleChangeSet>{kWorkstationLockChanged});
 }
 
+TEST_F(IdleDetectorTest, HandlerMayReplaceItselfWhileRunning) {
+    Create();
+    // The handler still uses its capture after replacing itself.
+    const std::string capture = "a capture too long to be stored inside the function object";
+    std::vector<std::string> seen;
+    detector_->SetOnChange([capture, &seen](TmcDetectIdle& sender, IdleChangeSet) {
+        sender.SetOnChange(nullptr);
+        seen.push_back(capture);
+    });
+    detector_->PowerBroadcast(kPowerSuspend);
+    detector_->PowerBroadcast(kPowerResumeSuspend);
+    EXPECT_EQ(seen, std::vector<std::string>{capture});
+}
+
 TEST_F(IdleDetectorTest, MissingSystemIdleSourceNeverCountsAsIdle) {
     sources_.systemIdleMs = 0;  // what a session without a last-input source reports
     Create();

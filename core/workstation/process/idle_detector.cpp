@@ -56,7 +56,7 @@ void TmcDetectIdle::TimerTick() {
     Compare(ScreenSaverRunning(), screenSaverRunning_, kScreenSaverChanged, changes);
     Compare(ApplicationIdle(), applicationIdle_, kApplicationIdleChanged, changes);
     Compare(SystemIdle(), systemIdle_, kSystemIdleChanged, changes);
-    if (changes != 0) onChange_(*this, changes);
+    if (changes != 0) RaiseChange(changes);
 }
 
 void TmcDetectIdle::PowerBroadcast(int event) {
@@ -74,7 +74,13 @@ void TmcDetectIdle::PowerBroadcast(int event) {
         default:
             return;
     }
-    if (onChange_) onChange_(*this, kPowerChanged);
+    if (onChange_) RaiseChange(kPowerChanged);
+}
+
+void TmcDetectIdle::RaiseChange(IdleChangeSet changes) {
+    // A copy, so that a handler may replace itself.
+    const ChangeHandler handler = onChange_;
+    handler(*this, changes);
 }
 
 }  // namespace ostrel

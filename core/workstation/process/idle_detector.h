@@ -61,6 +61,7 @@ public:
 
 private:
     void RestartTimer();
+    void RaiseChange(IdleChangeSet changes);
 
     const IdleSources& sources_;
     IdleWatchTimer& timer_;
