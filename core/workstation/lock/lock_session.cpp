@@ -1,7 +1,7 @@
 #include "workstation/lock/lock_session.h"
 
 #include "common/passwords.h"
-#include "common/security_event.h"
+#include "common/text_helpers.h"
 
 namespace ostrel {
 
@@ -9,8 +9,6 @@ namespace {
 
 constexpr int kAutoRunAllDrivesOff = 255;
 constexpr int kAutoPlayOff = 1;
-
-std::string FileUrl(const std::string& path) { return "file://" + path; }
 
 }  // namespace
 
