@@ -18,11 +18,6 @@ std::string LoggedName(std::string_view name) {
     return shown;
 }
 
-// Milliseconds since midnight: the tick count of the traces.
-long long TickCount(const LocalDateTime& now) {
-    return ((now.hour * 60LL + now.minute) * 60 + now.second) * 1000 + now.millisecond;
-}
-
 }  // namespace
 
 Authenticator::Authenticator(const OstrelSettingsStore& settings, const UserList& users,
@@ -116,7 +111,7 @@ bool Authorizer::Authorize(const std::string& action, int requiredLevel) {
         return true;
     }
     if (log_.DebugEnabled()) {
-        log_.DebugLog(std::to_string(TickCount(clock_.Now())) + "Authorize: " + action);
+        log_.DebugLog(std::to_string(clock_.TickMs()) + "Authorize: " + action);
     }
     const std::shared_ptr<const TOstrelSettings> settings = settings_.Get();
     return settings->multiUser ? AuthorizeAccount(action, requiredLevel, settings->LogBadPasswords)

@@ -4,7 +4,8 @@
 
 #include <optional>
 
-#include "account_test_support.h"
+#include "../support/account_world.h"
+#include "../support/fake_lock_form.h"
 #include "common/modal_result.h"
 #include "common/passwords.h"
 #include "fake/recording_datagram_sender.h"
@@ -13,17 +14,6 @@ namespace ostrel {
 namespace {
 
 using Lines = std::vector<std::string>;
-
-class FakeLockForm : public LockFormState {
-public:
-    LockFormStatus Status() const override { return status; }
-    void ReleaseMenuButton() override { ++buttonReleases; }
-    void ConsoleAppend(const std::string& text) override { appended.push_back(text); }
-
-    LockFormStatus status = LockFormStatus::kAbsent;
-    int buttonReleases = 0;
-    Lines appended;
-};
 
 // Plays the person at the dialogs: each OK goes through the dialogs' own checks.
 class ScriptedPrompt : public UnlockPrompt {
@@ -382,7 +372,7 @@ TEST_F(AuthorizationTest, RefusalsGoNowhereWhenLoggingAndReportingAreOff) {
 
 TEST_F(AuthorizationTest, TracesTheTickCountAndTheDialog) {
     world_.log.SetDebugSwitches(true, false);
-    world_.clock.Set({2009, 12, 9, 15, 4, 5, 250});
+    world_.clock.Advance(54245250);
     world_.Change([](TOstrelSettings& s) { s.LogBadPasswords = false; });
     EXPECT_FALSE(authorizer_.Authorize("view Logs", 2));
     EXPECT_EQ(world_.LogLines(), (Lines{"*54245250Authorize: view Logs", "*frmUnlock.Create",

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "account_test_support.h"
+#include "../support/account_world.h"
 #include "common/passwords.h"
 #include "common/permissions.h"
 
