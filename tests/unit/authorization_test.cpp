@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <optional>
+#include <thread>
 
 #include "../support/account_world.h"
 #include "../support/fake_lock_form.h"
@@ -154,6 +156,25 @@ TEST_F(AuthorizationTest, AccountWithoutPasswordKeyNeverAuthenticates) {
     const Authenticator authenticator(world_.settings, users, world_.log, lockForm_);
     EXPECT_EQ(authenticator.Authenticate("dave", ""), kBadPassword);
     EXPECT_EQ(authenticator.Authenticate("dave", "nohash"), kBadPassword);
+}
+
+// The remote-control thread authenticates while the GUI thread changes settings and accounts.
+TEST_F(AuthorizationTest, AuthenticateRunsBesideChangesOnTheGuiThread) {
+    std::atomic<int> wrong{0};
+    std::vector<std::thread> readers;
+    for (int t = 0; t < 3; ++t) {
+        readers.emplace_back([&] {
+            for (int i = 0; i < 200; ++i) {
+                if (authenticator_.Authenticate("alice", "alicepw") != kPermissionUnlock) ++wrong;
+            }
+        });
+    }
+    for (int i = 0; i < 50; ++i) {
+        world_.Change([i](TOstrelSettings& s) { s.LogUserWhoUnlocked = i % 2 == 0; });
+        world_.users.AddAccount("user" + std::to_string(i), "pw", kPermissionUnlock);
+    }
+    for (std::thread& reader : readers) reader.join();
+    EXPECT_EQ(wrong, 0);
 }
 
 // One call of Authorize and everything it leaves behind.
