@@ -5,8 +5,8 @@ set -euo pipefail
 bin_dir="$1"
 probe="$bin_dir/idle_probe"
 if [ ! -x "$probe" ]; then
-  echo "idle_probe is not built: nothing to check"
-  exit 0
+  echo "FAIL: idle_probe is not built"
+  exit 1
 fi
 
 work="$(mktemp -d)"
