@@ -7,6 +7,8 @@
 #include "common/passwords.h"
 #include "fake/fake_clock.h"
 #include "fake/fake_file_system.h"
+#include "../support/fake_lock_form.h"
+#include "fake/recording_datagram_sender.h"
 #include "fake/recording_dialogs.h"
 #include "fake/recording_lock_parts.h"
 
@@ -37,7 +39,8 @@ protected:
 
     LockSession& NewSession(SessionStart start = {}) {
         start.programFolder = "/prog/";
-        session_ = std::make_unique<LockSession>(log_, store_, clock_, parts_, parts_, parts_, start);
+        session_ = std::make_unique<LockSession>(log_, store_, clock_, authenticator_, reporter_,
+                                                 parts_, parts_, parts_, start);
         return *session_;
     }
 
@@ -59,6 +62,11 @@ protected:
     EventLog log_{fs_, clock_, "/data/", "/prog/"};
     RecordingDialogs dialogs_;
     OstrelSettingsStore store_{fs_, log_, dialogs_, {"/prog/", "/usr/lib", "10.0.0.1"}, "/config/"};
+    UserList users_{fs_, "/prog/userlist.dat"};
+    FakeLockForm lockForm_;
+    Authenticator authenticator_{store_, users_, log_, lockForm_};
+    RecordingDatagramSender sender_;
+    SecurityEventReporter reporter_{store_, log_, sender_};
     RecordingLockParts parts_;
     std::unique_ptr<LockSession> session_;
 };
@@ -128,14 +136,33 @@ TEST_F(LockSessionTest, FirstRunExitEndsTheSessionWithoutMeasuresToUndo) {
     EXPECT_EQ(Measures(), (Calls{"ShowTaskBar", "SetSessionPolicies true", "UnhookSystemKeys"}));
 }
 
-TEST_F(LockSessionTest, ExitPasswordEndsTheSessionOnlyWhenRight) {
+TEST_F(LockSessionTest, MasterPasswordEndsTheSessionOnlyWhenRight) {
     LockSession& session = NewSession();
     session.Startup();
-    EXPECT_FALSE(session.CheckExitPassword("Secret"));
+    EXPECT_FALSE(session.CheckExitCredentials("", "Secret"));
     EXPECT_EQ(session.Commands().TakePending(), std::nullopt);
-    EXPECT_TRUE(session.CheckExitPassword("secret"));
+    EXPECT_EQ(sender_.Sent().back().payload, "/se:Incorrect password entered");
+    EXPECT_NE(Log().find("] Bad Password entered to exit Ostrel\r\n"), std::string::npos);
+    EXPECT_EQ(Log().find("Secret"), std::string::npos);  // the typed text stays out of the log
+    EXPECT_TRUE(session.CheckExitCredentials("", "secret"));
     EXPECT_EQ(session.Commands().TakePending(), "shutdown");
     EXPECT_FALSE(session.CloseQuery());
+}
+
+TEST_F(LockSessionTest, AccountCredentialsInMultiUserMode) {
+    store_.Modify([](TOstrelSettings& s) { s.multiUser = true; });
+    ASSERT_TRUE(users_.AddAccount("bob", "pw1", kPermissionUnlock));
+    ASSERT_TRUE(users_.AddAccount("eve", "pw2", kPermissionNone));
+    LockSession& session = NewSession();
+    session.Startup();
+    EXPECT_FALSE(session.CheckExitCredentials("eve", "pw2"));  // a disabled account
+    EXPECT_FALSE(session.CheckExitCredentials("bob", "wrong"));
+    EXPECT_EQ(session.Commands().TakePending(), std::nullopt);
+    EXPECT_NE(Log().find("] Bad Username/Password entered to exit Ostrel: bob\r\n"), std::string::npos);
+    EXPECT_EQ(Log().find("wrong"), std::string::npos);
+    EXPECT_TRUE(session.CheckExitCredentials("BOB", "pw1"));
+    EXPECT_EQ(session.Commands().TakePending(), "shutdown");
+    EXPECT_NE(Log().find("] User BOB unlocked Ostrel to exit.\r\n"), std::string::npos);
 }
 
 struct EndCase {

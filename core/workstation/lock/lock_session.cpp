@@ -13,11 +13,14 @@ constexpr int kAutoPlayOff = 1;
 }  // namespace
 
 LockSession::LockSession(EventLog& log, OstrelSettingsStore& settings, const Clock& clock,
+                         const Authenticator& authenticator, const SecurityEventReporter& reporter,
                          LockFormView& view, LockdownDesktop& desktop, TrayLink& tray,
                          SessionStart start)
     : log_(log),
       settings_(settings),
       clock_(clock),
+      authenticator_(authenticator),
+      reporter_(reporter),
       view_(view),
       desktop_(desktop),
       tray_(tray),
@@ -264,13 +267,31 @@ void LockSession::MarkUnlocked() {
     view_.StartRelockCountdown();
 }
 
-bool LockSession::CheckExitPassword(const std::string& password) {
+bool LockSession::CheckExitCredentials(const std::string& user, const std::string& password) {
     log_.DebugLog("tbExitOK clicked, unlock requested");
     const auto settings = settings_.Get();
+    if (settings->multiUser) {
+        if (authenticator_.Authenticate(user, password) > 0) {
+            if (settings->LogUserWhoUnlocked) {
+                log_.WriteLog("User " + user + " unlocked Ostrel to exit.");
+            }
+            commands_.Post("shutdown");
+            return true;
+        }
+        ConsoleLine("Bad password entered while unlocking (multiuser)");
+        reporter_.Report("Incorrect password entered");
+        if (settings->LogBadPasswords) {
+            log_.WriteLog("Bad Username/Password entered to exit Ostrel: " + user);
+        }
+        return false;
+    }
     if (CheckMasterPassword(password, settings->passwordHash)) {
         commands_.Post("shutdown");
         return true;
     }
+    reporter_.Report("Incorrect password entered");
+    // The typed text may be a real password with one typing error: it never goes to the log.
+    if (settings->LogBadPasswords) log_.WriteLog("Bad Password entered to exit Ostrel");
     return false;
 }
 

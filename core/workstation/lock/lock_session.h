@@ -4,7 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "common/authorization.h"
 #include "common/event_log.h"
+#include "common/security_event_reporter.h"
 #include "common/settings_store.h"
 #include "platform/clock.h"
 #include "workstation/lock/command_slot.h"
@@ -17,8 +19,9 @@ namespace ostrel {
 // other threads.
 class LockSession {
 public:
-    LockSession(EventLog& log, OstrelSettingsStore& settings, const Clock& clock, LockFormView& view,
-                LockdownDesktop& desktop, TrayLink& tray, SessionStart start);
+    LockSession(EventLog& log, OstrelSettingsStore& settings, const Clock& clock,
+                const Authenticator& authenticator, const SecurityEventReporter& reporter,
+                LockFormView& view, LockdownDesktop& desktop, TrayLink& tray, SessionStart start);
 
     void Startup();
     void OstrelSettingsApply();
@@ -26,9 +29,10 @@ public:
     void MarkLocked();
     void MarkUnlocked();
 
-    // The password typed on a single-user lock screen: true when it ends the session (the
-    // "shutdown" word is posted); otherwise the security event is already reported.
-    bool CheckExitPassword(const std::string& password);
+    // The credentials typed on the lock screen (the user name counts in multi-user mode only):
+    // true when they end the session (the "shutdown" word is posted); otherwise the try is
+    // reported and logged, without the typed password.
+    bool CheckExitCredentials(const std::string& user, const std::string& password);
     // The close request (Alt+F4): true when the form may close.
     bool CloseQuery();
 
@@ -53,6 +57,8 @@ private:
     EventLog& log_;
     OstrelSettingsStore& settings_;
     const Clock& clock_;
+    const Authenticator& authenticator_;
+    const SecurityEventReporter& reporter_;
     LockFormView& view_;
     LockdownDesktop& desktop_;
     TrayLink& tray_;
