@@ -8,7 +8,6 @@ namespace ostrel {
 // Why a program could not be started, numbered as the shell numbers its failures.
 inline constexpr int kLaunchStarted = 0;
 inline constexpr int kLaunchFileNotFound = 2;
-inline constexpr int kLaunchPathNotFound = 3;
 inline constexpr int kLaunchAccessDenied = 5;
 inline constexpr int kLaunchBadFormat = 11;
 

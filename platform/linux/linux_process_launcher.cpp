@@ -1,6 +1,5 @@
 #include "linux/linux_process_launcher.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStringList>
@@ -11,7 +10,6 @@ int LinuxProcessLauncher::Start(const std::string& program,
                                 const std::vector<std::string>& arguments) {
     const QString path = QString::fromStdString(program);
     const QFileInfo info(path);
-    if (!info.absoluteDir().exists()) return kLaunchPathNotFound;
     if (!info.isFile()) return kLaunchFileNotFound;
     if (!info.isExecutable()) return kLaunchAccessDenied;
     QStringList list;

@@ -36,7 +36,7 @@ protected:
 TEST_F(LinuxSlfPlatformTest, LauncherNumbersItsFailuresAsTheShellDoes) {
     LinuxProcessLauncher launcher;
     EXPECT_EQ(launcher.Start(folder_ + "/missing", {}), kLaunchFileNotFound);
-    EXPECT_EQ(launcher.Start(folder_ + "/no/such/folder/prog", {}), kLaunchPathNotFound);
+    EXPECT_EQ(launcher.Start(folder_ + "/no/such/folder/prog", {}), kLaunchFileNotFound);
     EXPECT_EQ(launcher.Start(folder_, {}), kLaunchFileNotFound);
     EXPECT_EQ(launcher.Start(Write("plain", "data", false), {}), kLaunchAccessDenied);
 }

@@ -169,8 +169,9 @@ TEST_F(SlfLayoutTest, OkButtonKeepsItsSizeUnlessTheLayoutGivesOne) {
 }
 
 TEST_F(SlfLayoutTest, MaskTakesTheFirstCharacterAndAnEmptyValueKeepsTheBox) {
-    EXPECT_EQ(Single("[EXITUSERNAMEBOX]\n").mask, '*');
-    EXPECT_EQ(Single("[EXITUSERNAMEBOX]\nmask=#!\n").mask, '#');
+    EXPECT_EQ(Single("[EXITUSERNAMEBOX]\n").mask, "*");
+    EXPECT_EQ(Single("[EXITUSERNAMEBOX]\nmask=#!\n").mask, "#");
+    EXPECT_EQ(Single("[EXITPASSWORDBOX]\nmask=\xE2\x80\xA2x\n").mask, "\xE2\x80\xA2");
     EXPECT_EQ(Single("[EXITPASSWORDBOX]\nmask=\n").mask, std::nullopt);
     EXPECT_EQ(Single("[LABEL1]\nmask=#\n").mask, std::nullopt);
 }

@@ -200,6 +200,15 @@ bool Passes(const SectionTest& test, std::string_view name, std::string_view upp
     return false;
 }
 
+// The first character of a UTF-8 text, with its continuation bytes.
+std::string FirstCharacter(std::string_view text) {
+    std::size_t length = 1;
+    while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0) == 0x80) {
+        ++length;
+    }
+    return std::string(text.substr(0, length));
+}
+
 std::string FolderPath(std::string_view name) {
     std::string path(name);
     std::replace(path.begin(), path.end(), '\\', '/');
@@ -291,7 +300,7 @@ SlfControl ReadControl(Kind kind, SectionReader& reader, const std::string& sect
         case Kind::kUserNameBox:
         case Kind::kPasswordBox:
             if (const std::string mask = reader.Text("mask", "*"); !mask.empty()) {
-                control.mask = mask.front();
+                control.mask = FirstCharacter(mask);
             }
             break;
         case Kind::kAwayMessageLabel:

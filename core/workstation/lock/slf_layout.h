@@ -59,9 +59,9 @@ struct SlfControl {
     ColourValue backColour = kClBlack;  // surface colour, clock face and group box colour too
     ColourValue dotsColour = kClTeal;   // analog clock
     std::string caption;
-    std::string format;        // date-time format of clock and uptime labels
-    std::string fileName;      // picture: the path to load; plug-in: program name
-    std::optional<char> mask;  // edit boxes: the new password character
+    std::string format;               // date-time format of clock and uptime labels
+    std::string fileName;             // picture: the path to load; plug-in: program name
+    std::optional<std::string> mask;  // edit boxes: the new password character (UTF-8)
     bool visible = true;
     bool transparent = false;
     bool autoSize = false;
