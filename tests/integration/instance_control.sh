@@ -8,9 +8,9 @@ if [ -z "${OSTREL_TEST_DISPLAY_UP:-}" ]; then
 fi
 
 work="$(mktemp -d)"
-pids=()
 cleanup() {
-  for pid in "${pids[@]}"; do kill -9 "$pid" 2>/dev/null || true; done
+  # Only the background jobs of this script that have not been waited for.
+  for pid in $(jobs -p); do kill -9 "$pid" 2>/dev/null || true; done
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -48,7 +48,6 @@ wait_exit() {
 }
 start_first() {
   "$agent" "$@" &
-  pids+=($!)
   first=$!
 }
 
@@ -93,15 +92,17 @@ timeout 10 "$agent" /r
 wait_exit "$first"
 
 # Three simultaneous starts with none running: exactly one becomes the instance.
+starts=()
 for _ in 1 2 3; do
   "$agent" -tray &
-  pids+=($!)
+  starts+=($!)
 done
 wait_for_line "] dpr: AppIsRunning = true, so exit" 7
+wait_for_line "] Starting Ostrel" 4
 sleep 0.5
 [ "$(log_count "] Starting Ostrel")" -eq 4 ] || fail "not exactly one instance of three starts"
 timeout 10 "$agent" /r
-for pid in "${pids[@]: -3}"; do wait_exit "$pid"; done
+for pid in "${starts[@]}"; do wait_exit "$pid"; done
 
 # -halt ends the instance that reads it.
 timeout 10 "$agent" -tray -halt -savedebug || fail "-halt ended with $?"
@@ -111,11 +112,9 @@ wait_for_line "] *received halt message" 1
 if command -v xmessage >/dev/null; then
   xmessage -title preview-parent "preview parent" &
   parent=$!
-  pids+=($parent)
   window=$(xdotool search --sync --name preview-parent | head -1)
   "$agent" /p "$window" &
   preview=$!
-  pids+=($preview)
   sleep 1
   kill -0 "$preview" || fail "the preview ended while its window was there"
   kill "$parent"
