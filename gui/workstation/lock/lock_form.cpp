@@ -1,0 +1,508 @@
+#include "workstation/lock/lock_form.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "common/colour_text.h"
+#include "common/font_text.h"
+#include "common/modal_result.h"
+#include "common/first_time_form.h"
+#include "workstation/lock/blackout_form.h"
+#include "workstation/lock/qt_font_colour.h"
+#include "workstation/lock/screen_cover.h"
+#include "workstation/lock/slf_layout_menu.h"
+#include "workstation/lock/slf_layouts_menu.h"
+#include "workstation/lock/system_keys.h"
+
+namespace ostrel {
+
+namespace {
+
+constexpr int kBarHeight = 85;
+constexpr int kCollapsedBarHeight = 6;
+constexpr int kCommandDelayMs = 100;
+constexpr int kMenuDelayMs = 50;
+constexpr int kRestackMs = 500;
+constexpr int kRelockSeconds = 60;
+
+QRect ToQRect(const ScreenRect& r) { return QRect(r.left, r.top, r.width, r.height); }
+
+// The key as the lock's keyboard rules number it; 0 for keys the rules do not name.
+int LockKeyCode(int qtKey) {
+    switch (qtKey) {
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return kKeyTab;
+        case Qt::Key_Escape:
+            return kKeyEscape;
+        case Qt::Key_F4:
+            return kKeyF4;
+        case Qt::Key_Meta:
+        case Qt::Key_Super_L:
+            return kKeyLeftWindows;
+        case Qt::Key_Super_R:
+            return kKeyRightWindows;
+        default:
+            return 0;
+    }
+}
+
+}  // namespace
+
+// Mirrors the daily log's console lines into the form's console from any thread.
+class TfrmMain::ConsoleMirror : public ConsoleSink {
+public:
+    explicit ConsoleMirror(QPlainTextEdit* memo) : memo_(memo) {}
+    void AppendLine(const std::string& line) override {
+        QMetaObject::invokeMethod(
+            memo_, [memo = memo_, text = QString::fromStdString(line)] { memo->appendPlainText(text); },
+            Qt::QueuedConnection);
+    }
+
+private:
+    QPointer<QPlainTextEdit> memo_;
+};
+
+TfrmMain::TfrmMain(LockFormServices services, SessionStart start)
+    : QWidget(nullptr, LockWindowFlags()),
+      services_(services),
+      start_(std::move(start)),
+      lockdown_(services.log, services.files),
+      plugins_(services.launcher, services.log) {
+    setObjectName("frmMain");
+    setWindowTitle("Ostrel 3.0");
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    black.setColor(QPalette::WindowText, QColor(0, 255, 0));
+    setPalette(black);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    panMain_ = new QWidget(this);
+    panMain_->setObjectName("panMain");
+    layout->addWidget(panMain_, 1);
+
+    panBottom_ = new QWidget(this);
+    panBottom_->setObjectName("panBottom");
+    panBottom_->setFixedHeight(kBarHeight);
+    panBottom_->setAutoFillBackground(true);
+    auto* bar = new QHBoxLayout(panBottom_);
+    tbOstrel_ = new QToolButton(panBottom_);
+    tbOstrel_->setObjectName("tbOstrel");
+    tbOstrel_->setText("Ostrel Menu");
+    tbOstrel_->setToolTip("Ostrel Menu");
+    tbOstrel_->setEnabled(false);
+    tbOstrel_->setStyleSheet("color: white; font: bold Arial;");
+    bar->addWidget(tbOstrel_);
+    memo1_ = new QPlainTextEdit(panBottom_);
+    memo1_->setObjectName("Memo1");
+    memo1_->setReadOnly(true);
+    memo1_->setMaximumBlockCount(2000);
+    memo1_->setFocusPolicy(Qt::NoFocus);
+    bar->addWidget(memo1_, 1);
+    lblTimeToLock_ = new QLabel(panBottom_);
+    lblTimeToLock_->setObjectName("lblTimeToLock");
+    lblTimeToLock_->hide();
+    bar->addWidget(lblTimeToLock_);
+    layout->addWidget(panBottom_);
+
+    renderer_ = std::make_unique<SlfRenderer>(panMain_);
+    connect(renderer_.get(), &SlfRenderer::okClicked, this, &TfrmMain::ExitOKClick);
+    connect(tbOstrel_, &QToolButton::clicked, this, &TfrmMain::OpenMenu);
+
+    consoleMirror_ = std::make_unique<ConsoleMirror>(memo1_);
+    services_.log.SetLockConsole(consoleMirror_.get());
+
+    nextCommandTimer_.setSingleShot(true);
+    nextCommandTimer_.setInterval(kCommandDelayMs);
+    connect(&nextCommandTimer_, &QTimer::timeout, this, &TfrmMain::NextCommandTimerTimer);
+    menuTimer_.setSingleShot(true);
+    menuTimer_.setInterval(kMenuDelayMs);
+    connect(&menuTimer_, &QTimer::timeout, this, [this] {
+        services_.log.DebugLog("doOstrelMenu");
+        panBottom_->show();
+        OpenMenu();
+    });
+    keyTimer_.setInterval(1000);
+    connect(&keyTimer_, &QTimer::timeout, this, &TfrmMain::UpdateClocks);
+    restackTimer_.setInterval(kRestackMs);
+    connect(&restackTimer_, &QTimer::timeout, this, &TfrmMain::MakeTopmost);
+    lockTimer_.setInterval(1000);
+    connect(&lockTimer_, &QTimer::timeout, this, [this] {
+        if (--lockCountdown_ > 0) {
+            lblTimeToLock_->setText(QString("Locking in %1 sec").arg(lockCountdown_));
+            return;
+        }
+        lockTimer_.stop();
+        lblTimeToLock_->hide();
+        session_->MarkLocked();
+    });
+
+    qApp->installEventFilter(this);
+    session_ = std::make_unique<LockSession>(services_.log, services_.settings, services_.clock,
+                                             services_.authenticator, services_.reporter, *this,
+                                             lockdown_, services_.tray, start_);
+}
+
+TfrmMain::~TfrmMain() {
+    qApp->removeEventFilter(this);
+    services_.log.SetLockConsole(nullptr);
+    services_.log.DebugLog("frmMain.destroy");
+}
+
+void TfrmMain::Startup() { session_->Startup(); }
+
+void TfrmMain::PostCommand(const std::string& word) {
+    session_->Commands().Post(word);
+    QMetaObject::invokeMethod(this, [this] { nextCommandTimer_.start(); }, Qt::QueuedConnection);
+}
+
+void TfrmMain::NextCommandTimerTimer() {
+    const std::optional<std::string> word = session_->Commands().TakePending();
+    if (!word) return;
+    services_.log.DebugLog("NextCommand: " + *word);
+    DispatchCommand(*word, *this);
+}
+
+void TfrmMain::ResetSession() { lockCountdown_ = 0; }
+
+void TfrmMain::ShowConsolePage(bool) { memo1_->show(); }
+
+void TfrmMain::PrepareBar() { memo1_->setMinimumWidth(540); }
+
+void TfrmMain::FillScreen() {
+    std::vector<ScreenRect> monitors;
+    QList<QScreen*> screens = QGuiApplication::screens();
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary != nullptr) {
+        screens.removeAll(primary);
+        screens.prepend(primary);
+    }
+    for (const QScreen* screen : screens) {
+        const QRect g = screen->geometry();
+        monitors.push_back({g.left(), g.top(), g.width(), g.height()});
+    }
+    const ScreenCover cover = PlanScreenCover(monitors);
+    services_.log.DebugLog("scrLeft: " + std::to_string(cover.lockForm.left));
+    setGeometry(ToQRect(cover.lockForm));
+    show();
+    for (const ScreenRect& rect : cover.blackouts) {
+        blackouts_.push_back(std::make_unique<TfrmBlackout>(ToQRect(rect)));
+        blackouts_.back()->show();
+    }
+    lockdown_.SetLockWindow(windowHandle());
+    restackTimer_.start();
+}
+
+void TfrmMain::ProcessEvents() { QApplication::processEvents(); }
+
+void TfrmMain::FillMenus() { BuildMenu(); }
+
+void TfrmMain::ApplySettings(const TOstrelSettings& settings) {
+    QPalette barPalette = panBottom_->palette();
+    if (const auto colour = ParseColourText(settings.color)) {
+        if (const auto qcolour = ToQColor(*colour, barPalette)) {
+            barPalette.setColor(QPalette::Window, *qcolour);
+            panBottom_->setPalette(barPalette);
+        }
+    } else {
+        services_.log.DebugLog("exception ostrelbar color");
+    }
+    if (const auto font = ParseFontText(settings.statusFont)) {
+        memo1_->setFont(ToQFont(*font));
+        QPalette memoPalette = memo1_->palette();
+        if (const auto qcolour = ToQColor(font->colour, memoPalette)) {
+            memoPalette.setColor(QPalette::Text, *qcolour);
+        }
+        memoPalette.setColor(QPalette::Base, barPalette.color(QPalette::Window));
+        memo1_->setPalette(memoPalette);
+    } else {
+        services_.log.DebugLog("exception ostrelbar font");
+    }
+
+    if (settings.LayoutMode == 0) {
+        htmlFallback_ = false;
+        const SlfContext context{start_.programFolder, session_->AwayMessage()};
+        LoadSLFLayout(settings.LayoutFile, context, *renderer_,
+                      {services_.files, services_.dialogs, plugins_});
+    } else {
+        // Web layouts are drawn as plain credentials until the embedded browser exists.
+        htmlFallback_ = true;
+        plugins_.UnloadPlugins();
+        renderer_->HideAll();
+        const QRect area = panMain_->rect().isEmpty() ? rect() : panMain_->rect();
+        const int width = 260;
+        const int left = (area.width() - width) / 2;
+        const int top = area.height() / 2 - 40;
+        QLineEdit* user = renderer_->UserNameBox();
+        QLineEdit* password = renderer_->PasswordBox();
+        if (settings.multiUser) {
+            user->setGeometry(left, top - 36, width, 28);
+            user->setPlaceholderText("User name");
+            user->show();
+        }
+        password->setGeometry(left, top, width, 28);
+        password->setPlaceholderText("Password");
+        password->show();
+        if (auto* ok = panMain_->findChild<QWidget*>("btnExitOK")) {
+            ok->setGeometry(left + width - 90, top + 40, 90, 30);
+            ok->show();
+        }
+    }
+    UpdateClocks();
+    if (layoutsMenu_ != nullptr) TickLayoutItem(*layoutsMenu_, settings.LayoutFile);
+}
+
+void TfrmMain::Navigate(const std::string& url) { services_.log.DebugLog("navigating to url: " + url); }
+
+void TfrmMain::PickAwayMessage() {
+    session_->SetAwayMessage(services_.settings.Get()->DefaultAwayMessage);
+}
+
+bool TfrmMain::RunFirstRunDialog() {
+    TfrmFirstTime dialog(services_.settings, services_.users, services_.dialogs, this);
+    dialog.setWindowFlags(dialog.windowFlags() | Qt::WindowStaysOnTopHint |
+                          Qt::X11BypassWindowManagerHint);
+    lockdown_.SetLockWindow(nullptr);
+    return dialog.exec() == kModalAbort;
+}
+
+void TfrmMain::BringToForeground() {
+    raise();
+    activateWindow();
+}
+
+void TfrmMain::MakeTopmost() {
+    raise();
+    for (const auto& blackout : blackouts_) blackout->raise();
+    // A modal dialog of the lock (password, messages) stays above it.
+    if (QWidget* modal = QApplication::activeModalWidget()) modal->raise();
+}
+
+void TfrmMain::HideBar(bool entirely) {
+    if (entirely) {
+        panBottom_->hide();
+    } else {
+        panBottom_->setFixedHeight(kCollapsedBarHeight);
+    }
+}
+
+void TfrmMain::StartStatusTimers(const std::string& menuCaption) {
+    pop1_.setTitle(QString::fromStdString(menuCaption));
+    keyTimer_.start();
+}
+
+void TfrmMain::EnableMenuButton() { tbOstrel_->setEnabled(true); }
+
+void TfrmMain::FocusForm() { activateWindow(); }
+
+void TfrmMain::SetLockedGlyph(bool locked) {
+    tbOstrel_->setText(locked ? "Ostrel Menu" : "Ostrel Menu (unlocked)");
+}
+
+void TfrmMain::StartRelockCountdown() {
+    lockCountdown_ = kRelockSeconds;
+    lblTimeToLock_->setText(QString("Locking in %1 sec").arg(lockCountdown_));
+    lblTimeToLock_->show();
+    lockTimer_.start();
+}
+
+void TfrmMain::ConsoleAppend(const std::string& text) {
+    QMetaObject::invokeMethod(
+        memo1_,
+        [memo = QPointer<QPlainTextEdit>(memo1_), line = QString::fromStdString(text)] {
+            if (memo == nullptr) return;
+            QTextCursor cursor = memo->textCursor();
+            cursor.movePosition(QTextCursor::End);
+            cursor.insertText(line);
+        },
+        Qt::QueuedConnection);
+}
+
+int TfrmMain::PluginCount() { return static_cast<int>(plugins_.Loaded().size()); }
+
+void TfrmMain::StopPlugins() { plugins_.UnloadPlugins(); }
+
+void TfrmMain::ReleaseBlackouts() { blackouts_.clear(); }
+
+void TfrmMain::FreeLayoutControls() { renderer_->FreeCreatedControls(); }
+
+void TfrmMain::FocusBox() {
+    activateWindow();
+    renderer_->FocusCredentials();
+}
+
+void TfrmMain::ExitOKClick() {
+    QLineEdit* user = renderer_->UserNameBox();
+    QLineEdit* password = renderer_->PasswordBox();
+    const bool ended = session_->CheckExitCredentials(user->text().toStdString(),
+                                                      password->text().toStdString());
+    if (ended) {
+        nextCommandTimer_.start();
+        return;
+    }
+    password->clear();
+    if (services_.settings.Get()->multiUser) {
+        user->clear();
+        if (user->isVisible()) user->setFocus();
+    } else {
+        password->setFocus();
+    }
+}
+
+void TfrmMain::UnlockExitClick() {
+    if (!session_->Locked()) {
+        session_->Shutdown();
+        return;
+    }
+    services_.log.WriteLog("Request to Unlock & Exit");
+    if (services_.authorizer.Authorize("unlock && exit Ostrel", kPermissionUnlock)) {
+        PostCommand("shutdown");
+    }
+}
+
+void TfrmMain::BuildMenu() {
+    pop1_.clear();
+    auto* unlock = pop1_.addAction("Unlock Ostrel");
+    unlock->setObjectName("UnlockOstrel1");
+    connect(unlock, &QAction::triggered, this, [this] {
+        if (services_.authorizer.Authorize("unlock Ostrel", kPermissionAdmin)) session_->MarkUnlocked();
+    });
+    auto* lock = pop1_.addAction("Lock Ostrel");
+    lock->setObjectName("LockOstrel1");
+    connect(lock, &QAction::triggered, this, [this] {
+        lockTimer_.stop();
+        lblTimeToLock_->hide();
+        session_->MarkLocked();
+    });
+    layoutsMenu_ = pop1_.addMenu("Layouts");
+    const auto entries = LayoutMenuEntries(start_.programFolder, services_.files, services_.folders,
+                                           services_.dialogs, services_.log);
+    LayoutsIntoMenu(*layoutsMenu_, entries, [this](const std::string& path) { ChangeLayout(path); });
+    auto* exit = pop1_.addAction("Unlock && E&xit");
+    exit->setObjectName("UnlockExit1");
+    connect(exit, &QAction::triggered, this, &TfrmMain::UnlockExitClick);
+    connect(&pop1_, &QMenu::aboutToShow, this, [this, unlock, lock, exit] {
+        services_.log.DebugLog("pop1.popup");
+        const bool locked = session_->Locked();
+        unlock->setVisible(locked);
+        lock->setVisible(!locked);
+        exit->setText(locked ? "Unlock && E&xit" : "E&xit");
+        services_.log.DebugLog("end pop1.popup");
+    });
+    connect(&pop1_, &QMenu::aboutToHide, this, [this] { tbOstrel_->setDown(false); });
+}
+
+void TfrmMain::OpenMenu() {
+    if (!tbOstrel_->isEnabled()) return;
+    services_.log.DebugLog("tbOstrelClick");
+    tbOstrel_->setDown(true);
+    const QPoint at = tbOstrel_->mapToGlobal(QPoint(std::max(0, -6), -10));
+    pop1_.popup(at - QPoint(0, pop1_.sizeHint().height()));
+}
+
+void TfrmMain::ChangeLayout(const std::string& path) {
+    if (session_->Locked() && !services_.authorizer.Authorize("change layouts", kPermissionAdmin)) {
+        return;
+    }
+    services_.log.DebugLog("layout:" + path);
+    QString upper = QString::fromStdString(path).toUpper();
+    services_.settings.Modify([&](TOstrelSettings& s) {
+        if (upper.contains(".HTM") || upper.contains(".PHP")) {
+            s.LayoutMode = 1;
+            s.LayoutFile = path;
+        } else if (upper.contains(".INI") || upper.contains(".SLF")) {
+            s.LayoutMode = 0;
+            s.LayoutFile = path;
+        }
+    });
+    if (services_.settings.Get()->LayoutMode == 1) plugins_.UnloadPlugins();
+    services_.settings.SaveLive();
+    session_->OstrelSettingsApply();
+}
+
+void TfrmMain::UpdateClocks() {
+    const std::int64_t sessionSeconds = 0;
+    renderer_->UpdateClocks(services_.clock.Now(), sessionSeconds, 0);
+}
+
+bool TfrmMain::HandleLockKey(QKeyEvent* key) {
+    KeyDownState state;
+    state.virtualKey = LockKeyCode(key->key());
+    state.altDown = key->modifiers().testFlag(Qt::AltModifier);
+    state.ctrlDown = key->modifiers().testFlag(Qt::ControlModifier);
+    state.shiftDown = key->modifiers().testFlag(Qt::ShiftModifier);
+    const SystemKeyDecision decision =
+        DecideSystemKey(state, services_.settings.Get()->HideOstrelBar);
+    if (decision.hideBar) panBottom_->hide();
+    if (decision.openMenu) menuTimer_.start();
+    if (decision.discard) {
+        services_.log.ConsoleLog("System Keys Intercepted");
+        return true;
+    }
+    if (state.virtualKey == kKeyF4 && state.altDown) {
+        close();  // the close request, which a running session refuses
+        return true;
+    }
+    if (state.virtualKey == kKeyEscape) tbOstrel_->setDown(false);
+    return false;
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && !session_->Ended()) {
+        // Keys typed into the lock's own dialogs follow those dialogs' rules.
+        if (QApplication::activeModalWidget() == nullptr && HandleLockKey(static_cast<QKeyEvent*>(event))) {
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (session_->CloseQuery()) {
+        services_.log.DebugLog("About to free main form.");
+        event->accept();
+        return;
+    }
+    event->ignore();
+    UnlockExitClick();
+}
+
+void TfrmMain::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (services_.settings.Get()->LayoutMode == 0 || htmlFallback_) renderer_->FocusCredentials();
+}
+
+void TfrmMain::LeaveMessage() { services_.log.DebugLog("leavemessage: no message store yet"); }
+void TfrmMain::RemoteMessage() { services_.log.DebugLog("remotemessage: no message store yet"); }
+void TfrmMain::Options() { services_.log.DebugLog("options: no options dialog yet"); }
+void TfrmMain::ReadMessages() { services_.log.DebugLog("readmessages: no message store yet"); }
+void TfrmMain::ChangeAwayMessage() { services_.log.DebugLog("changeawaymessage: no picker yet"); }
+void TfrmMain::Logs() { services_.log.DebugLog("logs: no log viewer yet"); }
+
+void TfrmMain::Focus() {
+    services_.log.ConsoleLog("setfocus");
+    BringToForeground();
+    FocusBox();
+}
+
+void TfrmMain::Shutdown() { session_->Shutdown(); }
+
+void TfrmMain::Terminate() {
+    session_->SetTerminateAfterShutdown();
+    session_->Shutdown();
+}
+
+void TfrmMain::BadPassword() {
+    services_.dialogs.ShowMessageBox(
+        {"Incorrect username/password. ", "Ostrel", MessageIcon::kError, MessageButtons::kOk, true});
+}
+
+}  // namespace ostrel

@@ -1,0 +1,158 @@
+#pragma once
+
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QTimer>
+#include <QToolButton>
+#include <QWidget>
+
+#include <memory>
+#include <vector>
+
+#include "common/authorization.h"
+#include "common/event_log.h"
+#include "common/security_event_reporter.h"
+#include "common/settings_store.h"
+#include "common/user_list.h"
+#include "platform/folder_listing.h"
+#include "workstation/lock/command_slot.h"
+#include "workstation/lock/linux_lockdown.h"
+#include "workstation/lock/lock_session.h"
+#include "workstation/lock/slf_plugins.h"
+#include "workstation/lock/slf_renderer.h"
+
+class QLabel;
+
+namespace ostrel {
+
+class TfrmBlackout;
+
+// What the lock form is given by the tray controller that creates it.
+struct LockFormServices {
+    EventLog& log;
+    OstrelSettingsStore& settings;
+    UserList& users;
+    const Clock& clock;
+    FileSystem& files;
+    const FolderListing& folders;
+    Dialogs& dialogs;
+    const Authenticator& authenticator;
+    Authorizer& authorizer;
+    const SecurityEventReporter& reporter;
+    ProcessLauncher& launcher;
+    TrayLink& tray;
+};
+
+// The full-screen lock form of one lock session. Covers the first monitor (blackout forms cover
+// the others), holds the keyboard and pointer while locked, and takes every request through its
+// command slot on the GUI thread.
+class TfrmMain : public QWidget, public LockFormView, public CommandHandler {
+    Q_OBJECT
+public:
+    TfrmMain(LockFormServices services, SessionStart start);
+    ~TfrmMain() override;
+
+    // Runs the session's start-up; call once, after construction.
+    void Startup();
+    // Any thread.
+    void PostCommand(const std::string& word);
+    LockSession& Session() { return *session_; }
+    bool InputHeld() const { return lockdown_.InputHeld(); }
+
+    // LockFormView
+    void ResetSession() override;
+    void ClearStatusLabels() override {}
+    void ShowConsolePage(bool console) override;
+    void ShowSysInfoPanel(bool) override {}
+    void PrepareBar() override;
+    void FillScreen() override;
+    void ProcessEvents() override;
+    void FillMenus() override;
+    void ApplySettings(const TOstrelSettings& settings) override;
+    void Navigate(const std::string& url) override;
+    void SetLoadSaverTimer(bool) override {}
+    void PickAwayMessage() override;
+    bool RunFirstRunDialog() override;
+    void BringToForeground() override;
+    void LayOutBar() override {}
+    void MakeTopmost() override;
+    void HideBar(bool entirely) override;
+    void StartStatusTimers(const std::string& menuCaption) override;
+    void SetNetworkIndicator(bool) override {}
+    void SetConsoleToggle(bool) override {}
+    void EnableMenuButton() override;
+    void OpenMiniBrowser(const std::string&) override {}
+    void FocusDocument() override { FocusBox(); }
+    void FocusForm() override;
+    void SetLockedGlyph(bool locked) override;
+    void StartRelockCountdown() override;
+    void ConsoleAppend(const std::string& text) override;
+    void StopCommandTimer() override { nextCommandTimer_.stop(); }
+    int MessageCount() override { return 0; }
+    void RunMessageReader() override {}
+    int PluginCount() override;
+    void StopPlugins() override;
+    void CloseProcessList() override {}
+    void ReleaseBlackouts() override;
+    void FreeLayoutControls() override;
+    void InvalidateScreen() override {}
+
+    // CommandHandler
+    void LeaveMessage() override;
+    void RemoteMessage() override;
+    void Options() override;
+    void ReadMessages() override;
+    void ChangeAwayMessage() override;
+    void Logs() override;
+    void Focus() override;
+    void Shutdown() override;
+    void Terminate() override;
+    void BadPassword() override;
+
+    void FocusBox();
+    void UnlockExitClick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    class ConsoleMirror;
+
+    void NextCommandTimerTimer();
+    void ExitOKClick();
+    void OpenMenu();
+    void BuildMenu();
+    void ChangeLayout(const std::string& path);
+    void UpdateClocks();
+    bool HandleLockKey(QKeyEvent* key);
+
+    LockFormServices services_;
+    const SessionStart start_;
+    LinuxLockdown lockdown_;
+    PluginHost plugins_;
+    std::unique_ptr<LockSession> session_;
+
+    QWidget* panMain_;
+    QWidget* panBottom_;
+    QToolButton* tbOstrel_;
+    QPlainTextEdit* memo1_;
+    QLabel* lblTimeToLock_;
+    QMenu pop1_;
+    QMenu* layoutsMenu_ = nullptr;
+    std::unique_ptr<SlfRenderer> renderer_;
+    std::unique_ptr<ConsoleMirror> consoleMirror_;
+    std::vector<std::unique_ptr<TfrmBlackout>> blackouts_;
+
+    QTimer nextCommandTimer_;
+    QTimer menuTimer_;
+    QTimer keyTimer_;
+    QTimer restackTimer_;
+    QTimer lockTimer_;
+    int lockCountdown_ = 0;
+    bool htmlFallback_ = false;
+};
+
+}  // namespace ostrel
