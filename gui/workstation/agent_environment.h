@@ -26,6 +26,8 @@ public:
     void LoadSettings();
 
     LinuxFileSystem& Files() { return files_; }
+    const LinuxClock& Time() const { return clock_; }
+    Dialogs& UserDialogs() { return dialogs_; }
     const LinuxSystemInfo& System() const { return system_; }
     EventLog& Log() { return log_; }
     OstrelSettingsStore& Settings() { return *settings_; }

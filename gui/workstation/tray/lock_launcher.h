@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+#include "common/authorization.h"
+#include "common/lock_form_state.h"
+#include "common/security_event_reporter.h"
+#include "common/qt_unlock_prompt.h"
+#include "linux/linux_folder_listing.h"
+#include "linux/linux_process_launcher.h"
+#include "linux/udp_datagram_sender.h"
+#include "workstation/agent_environment.h"
+#include "workstation/lock/lock_form.h"
+
+namespace ostrel {
+
+class TfrmOstrel;
+
+// Brings the lock form up when the tray controller asks for it, and is the tray controller's side
+// of a lock session: it closes the form when the session ends and tells the permission checks
+// what state the form is in.
+class LockLauncher : public QObject, public TrayLink, public LockFormState {
+    Q_OBJECT
+public:
+    LockLauncher(AgentEnvironment& environment, TfrmOstrel& controller);
+    ~LockLauncher() override;
+
+    // Creates the lock form and runs its start-up, unless one exists.
+    void Launch();
+    TfrmMain* LockForm() const { return frmMain_; }
+    Authorizer& Authorization() { return authorizer_; }
+    const Authenticator& Authentication() const { return authenticator_; }
+
+    // TrayLink
+    void ActivateUdpClient() override {}
+    void SetLockScreenUp(bool up) override { lockScreenUp_ = up; }
+    void SetCanCloseOstrel(bool canClose) override { canCloseOstrel_ = canClose; }
+    void CloseMainForm() override;
+    void HideControllerForm() override;
+    bool WriteStartupData() override;
+    void StartRestartProgram() override;
+    void TerminateProcess() override;
+
+    // LockFormState
+    LockFormStatus Status() const override;
+    void ReleaseMenuButton() override;
+    void ConsoleAppend(const std::string& text) override;
+
+    bool LockScreenUp() const { return lockScreenUp_; }
+
+private:
+    AgentEnvironment& environment_;
+    TfrmOstrel& controller_;
+    LinuxProcessLauncher launcher_;
+    LinuxFolderListing folders_;
+    UdpDatagramSender sender_;
+    SecurityEventReporter reporter_;
+    Authenticator authenticator_;
+    UnlockChecks checks_;
+    QtUnlockPrompt prompt_;
+    Authorizer authorizer_;
+    QPointer<TfrmMain> frmMain_;
+    bool lockScreenUp_ = false;
+    bool canCloseOstrel_ = false;
+};
+
+}  // namespace ostrel
