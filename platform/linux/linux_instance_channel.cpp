@@ -97,8 +97,7 @@ template <typename Step>
 auto LinuxInstanceChannel::UnderClaimLock(Step step) {
     const std::string lockPath = socketPath_ + ".lock";
     const int lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
-    int locked = -1;
-    while (lockFd >= 0 && (locked = ::flock(lockFd, LOCK_EX)) != 0 && errno == EINTR) {
+    while (lockFd >= 0 && ::flock(lockFd, LOCK_EX) != 0 && errno == EINTR) {
     }
     // Without the lock file the step runs all the same: one start alone needs no lock.
     const auto result = step();
