@@ -63,7 +63,7 @@ void AnalogClock::paintEvent(QPaintEvent*) {
     painter.setBrush(dots_);
     for (int minute = 0; minute < 60; ++minute) {
         const bool hour = minute % 5 == 0;
-        const double dot = hour ? std::max(2.0, radius / 18) : std::max(1.0, radius / 45);
+        const double dot = hour ? std::max(2.0, radius / 24) : std::max(1.0, radius / 70);
         painter.save();
         painter.rotate(minute * 6.0);
         painter.drawEllipse(QPointF(0, -(radius - dot)), dot, dot);
