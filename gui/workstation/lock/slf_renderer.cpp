@@ -124,9 +124,10 @@ std::optional<QPixmap> LoadPicture(const SlfControl& control, QString* whyNot) {
 SlfRenderer::SlfRenderer(QWidget* surface) : QObject(surface), surface_(surface) {
     surface_->setAutoFillBackground(true);
     SetColour(surface_, QPalette::Window, kClBlack);
-    SlfControl formFont;
-    formFont.font = ParseFontText(",MS Sans Serif,8,,clLime,1,");
-    SetFont(surface_, formFont, QPalette::WindowText);
+    FontSpec formFont;  // the lock form's own font: MS Sans Serif, lime
+    formFont.size = 8;
+    surface_->setFont(ToQFont(formFont));
+    SetColour(surface_, QPalette::WindowText, formFont.colour);
 
     userName_ = MakeFixed<QLineEdit>("edtExitUsername", kWindowLayer);
     password_ = MakeFixed<QLineEdit>("edtExitPassword", kWindowLayer);
