@@ -99,7 +99,9 @@ TfrmMain::TfrmMain(LockFormServices services, SessionStart start)
     tbOstrel_->setText("Ostrel Menu");
     tbOstrel_->setToolTip("Ostrel Menu");
     tbOstrel_->setEnabled(false);
-    tbOstrel_->setStyleSheet("color: white; font: bold Arial;");
+    tbOstrel_->setStyleSheet(
+        "QToolButton { color: white; font: bold; background: transparent; border: 1px solid gray; "
+        "padding: 4px 8px; } QToolButton:hover { color: lime; }");
     bar->addWidget(tbOstrel_);
     memo1_ = new QPlainTextEdit(panBottom_);
     memo1_->setObjectName("Memo1");
@@ -145,6 +147,8 @@ TfrmMain::TfrmMain(LockFormServices services, SessionStart start)
         session_->MarkLocked();
     });
 
+    // The agent lives on in the tray: closing the lock's last dialog must not end the process.
+    QApplication::setQuitOnLastWindowClosed(false);
     qApp->installEventFilter(this);
     session_ = std::make_unique<LockSession>(services_.log, services_.settings, services_.clock,
                                              services_.authenticator, services_.reporter, *this,
@@ -282,8 +286,13 @@ void TfrmMain::BringToForeground() {
 void TfrmMain::MakeTopmost() {
     raise();
     for (const auto& blackout : blackouts_) blackout->raise();
-    // A modal dialog of the lock (password, messages) stays above it.
-    if (QWidget* modal = QApplication::activeModalWidget()) modal->raise();
+    // A modal dialog of the lock (password, messages) stays above it and keeps the keyboard;
+    // otherwise the keyboard comes back to the lock form.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+    } else if (isVisible() && !isActiveWindow()) {
+        activateWindow();
+    }
 }
 
 void TfrmMain::HideBar(bool entirely) {
@@ -358,13 +367,19 @@ void TfrmMain::ExitOKClick() {
 }
 
 void TfrmMain::UnlockExitClick() {
+    if (unlockExitAsking_) return;  // one permission dialog at a time
     if (!session_->Locked()) {
         session_->Shutdown();
         return;
     }
     services_.log.WriteLog("Request to Unlock & Exit");
-    if (services_.authorizer.Authorize("unlock && exit Ostrel", kPermissionUnlock)) {
+    unlockExitAsking_ = true;
+    const bool granted = services_.authorizer.Authorize("unlock && exit Ostrel", kPermissionUnlock);
+    unlockExitAsking_ = false;
+    if (granted) {
         PostCommand("shutdown");
+    } else {
+        FocusBox();
     }
 }
 
@@ -448,7 +463,17 @@ bool TfrmMain::HandleLockKey(QKeyEvent* key) {
         return true;
     }
     if (state.virtualKey == kKeyF4 && state.altDown) {
-        close();  // the close request, which a running session refuses
+        // The close request, which a running session refuses; asked once the key is done with.
+        if (!closeRequestQueued_) {
+            closeRequestQueued_ = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    closeRequestQueued_ = false;
+                    close();
+                },
+                Qt::QueuedConnection);
+        }
         return true;
     }
     if (state.virtualKey == kKeyEscape) tbOstrel_->setDown(false);
@@ -456,7 +481,7 @@ bool TfrmMain::HandleLockKey(QKeyEvent* key) {
 }
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && !session_->Ended()) {
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && !session_->Ended()) {
         // Keys typed into the lock's own dialogs follow those dialogs' rules.
         if (QApplication::activeModalWidget() == nullptr && HandleLockKey(static_cast<QKeyEvent*>(event))) {
             return true;

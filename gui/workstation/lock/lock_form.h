@@ -153,6 +153,8 @@ private:
     QTimer lockTimer_;
     int lockCountdown_ = 0;
     bool htmlFallback_ = false;
+    bool closeRequestQueued_ = false;
+    bool unlockExitAsking_ = false;
 };
 
 }  // namespace ostrel
