@@ -21,7 +21,7 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual LocalDateTime Now() const = 0;
-    // Milliseconds on a clock that never jumps, for durations.
+    // Milliseconds since the computer started, suspended time included; never jumps.
     virtual std::int64_t TickMs() const = 0;
 };
 

@@ -15,7 +15,7 @@ LocalDateTime LinuxClock::Now() const {
 
 std::int64_t LinuxClock::TickMs() const {
     timespec now {};
-    ::clock_gettime(CLOCK_MONOTONIC, &now);
+    ::clock_gettime(CLOCK_BOOTTIME, &now);
     return static_cast<std::int64_t>(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
 }
 

@@ -41,6 +41,8 @@ public:
     bool NetworkSuspended() const { return networkSuspended_; }
     bool ShutdownInProgress() const { return shutdownInProgress_; }
     bool Ended() const { return ended_; }
+    // Seconds since this session's start-up began.
+    std::int64_t SessionSeconds() const { return (clock_.TickMs() - startTick_) / 1000; }
     const std::string& AwayMessage() const { return awayMessage_; }
     void SetAwayMessage(std::string message) { awayMessage_ = std::move(message); }
     void SetTerminateAfterShutdown() { terminateAfterShutdown_ = true; }

@@ -444,8 +444,8 @@ void TfrmMain::ChangeLayout(const std::string& path) {
 }
 
 void TfrmMain::UpdateClocks() {
-    const std::int64_t sessionSeconds = 0;
-    renderer_->UpdateClocks(services_.clock.Now(), sessionSeconds, 0);
+    renderer_->UpdateClocks(services_.clock.Now(), session_->SessionSeconds(),
+                            services_.clock.TickMs() / 1000);
 }
 
 bool TfrmMain::HandleLockKey(QKeyEvent* key) {
