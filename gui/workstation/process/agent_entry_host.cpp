@@ -15,7 +15,6 @@ AgentEntryHost::AgentEntryHost(int& argc, char** argv, AgentEnvironment& environ
 AgentEntryHost::~AgentEntryHost() {
     // The channel's receiver goes before the application it runs in.
     channel_.Withdraw();
-    lockLauncher_.reset();
     frmOstrel_.reset();
 }
 
@@ -31,7 +30,6 @@ void AgentEntryHost::CreateController() {
     application_ = std::make_unique<QApplication>(argc_, argv_);
     QApplication::setApplicationDisplayName(kApplicationTitle);
     frmOstrel_ = std::make_unique<TfrmOstrel>(environment_, channel_, commandLineText_);
-    lockLauncher_ = std::make_unique<LockLauncher>(environment_, *frmOstrel_);
     QObject::connect(&channel_, &LinuxInstanceChannel::MessageReceived, frmOstrel_.get(),
                      &TfrmOstrel::HandleMessage);
     channel_.StartReceiving();

@@ -8,7 +8,6 @@
 #include "workstation/agent_environment.h"
 #include "workstation/process/process_entry.h"
 #include "workstation/tray/frm_ostrel.h"
-#include "workstation/tray/lock_launcher.h"
 
 namespace ostrel {
 
@@ -36,7 +35,6 @@ private:
     const std::string commandLineText_;
     std::unique_ptr<QApplication> application_;
     std::unique_ptr<TfrmOstrel> frmOstrel_;
-    std::unique_ptr<LockLauncher> lockLauncher_;
 };
 
 }  // namespace ostrel

@@ -1,6 +1,7 @@
 #include "workstation/tray/lock_launcher.h"
 
-#include <QApplication>
+#include <QCoreApplication>
+#include <QThread>
 
 #include "workstation/process/startup_entries.h"
 #include "workstation/tray/frm_ostrel.h"
@@ -17,15 +18,17 @@ LockLauncher::LockLauncher(AgentEnvironment& environment, TfrmOstrel& controller
       prompt_(checks_),
       authorizer_(environment.Settings(), environment.Log(), reporter_, environment.Time(), *this,
                   prompt_) {
-    connect(&controller_, &TfrmOstrel::LaunchRequested, this, &LockLauncher::Launch);
+    closedTimer_.setInterval(kClosedCheckMs);
+    connect(&closedTimer_, &QTimer::timeout, this, &LockLauncher::DeleteClosedForms);
 }
 
-LockLauncher::~LockLauncher() { delete frmMain_; }
+LockLauncher::~LockLauncher() {
+    delete frmMain_;
+    for (const QPointer<TfrmMain>& form : closed_) delete form;
+}
 
 void LockLauncher::Launch() {
     if (frmMain_ != nullptr) return;
-    lockScreenUp_ = true;
-    canCloseOstrel_ = false;
     const CommandLineSwitches& switches = controller_.Switches();
     SessionStart start;
     start.commandLineText = controller_.CommandLineText();
@@ -37,26 +40,56 @@ void LockLauncher::Launch() {
     start.noPrompt = switches.noPrompt;
     start.runOnce = switches.ro;
     start.killOnClose = switches.killOnClose;
-    LockFormServices services{environment_.Log(),   environment_.Settings(), environment_.Users(),
-                              environment_.Time(),  environment_.Files(),    folders_,
-                              environment_.UserDialogs(), authenticator_,    authorizer_,
-                              reporter_,            launcher_,               *this};
+    LockFormServices services{environment_.Log(),
+                              environment_.Settings(),
+                              environment_.Users(),
+                              environment_.Time(),
+                              environment_.Files(),
+                              folders_,
+                              environment_.UserDialogs(),
+                              authenticator_,
+                              authorizer_,
+                              reporter_,
+                              launcher_,
+                              *this};
     frmMain_ = new TfrmMain(services, std::move(start));
-    controller_.SetLockForm(frmMain_);
+    starting_ = true;
     frmMain_->Startup();
+    starting_ = false;
+}
+
+void LockLauncher::CloseLockForm() {
+    if (frmMain_ == nullptr) return;
+    frmMain_->hide();
+    closed_.push_back(frmMain_);
+    frmMain_ = nullptr;
+    closedTimer_.start();
+}
+
+void LockLauncher::DeleteClosedForms() {
+    // The session may end below its own start-up or a modal dialog of its form: the form's code
+    // is still running then, and the form goes once the main loop alone is left.
+    if (starting_ || QThread::currentThread()->loopLevel() > 1) return;
+    closedTimer_.stop();
+    for (const QPointer<TfrmMain>& form : closed_) delete form;
+    closed_.clear();
+}
+
+void LockLauncher::SetLockScreenUp(bool up) {
+    controller_.SetLockScreenUp(up);
+}
+
+void LockLauncher::SetCanCloseOstrel(bool canClose) {
+    controller_.SetCanCloseOstrel(canClose);
 }
 
 void LockLauncher::CloseMainForm() {
-    lockScreenUp_ = false;
-    environment_.Settings().SaveLive();
-    if (frmMain_ != nullptr) {
-        frmMain_->hide();
-        frmMain_->deleteLater();
-    }
-    controller_.SetLockForm(nullptr);
+    controller_.CloseMainForm();
 }
 
-void LockLauncher::HideControllerForm() { controller_.hide(); }
+void LockLauncher::HideControllerForm() {
+    controller_.hide();
+}
 
 bool LockLauncher::WriteStartupData() {
     const std::string autostart = AutostartFolder(environment_.System().ConfigFolder());
@@ -71,7 +104,9 @@ void LockLauncher::StartRestartProgram() {
     launcher_.Start(environment_.System().ProgramFolder() + "restartOstrel3.exe", {});
 }
 
-void LockLauncher::TerminateProcess() { QApplication::quit(); }
+void LockLauncher::TerminateProcess() {
+    controller_.Terminate();
+}
 
 LockFormStatus LockLauncher::Status() const {
     if (frmMain_ == nullptr) return LockFormStatus::kAbsent;

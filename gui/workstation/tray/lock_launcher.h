@@ -2,13 +2,13 @@
 
 #include <QObject>
 #include <QPointer>
-
-#include <memory>
+#include <QTimer>
+#include <vector>
 
 #include "common/authorization.h"
 #include "common/lock_form_state.h"
-#include "common/security_event_reporter.h"
 #include "common/qt_unlock_prompt.h"
+#include "common/security_event_reporter.h"
 #include "linux/linux_folder_listing.h"
 #include "linux/linux_process_launcher.h"
 #include "linux/udp_datagram_sender.h"
@@ -19,9 +19,9 @@ namespace ostrel {
 
 class TfrmOstrel;
 
-// Brings the lock form up when the tray controller asks for it, and is the tray controller's side
-// of a lock session: it closes the form when the session ends and tells the permission checks
-// what state the form is in.
+// Brings the lock form up for the tray controller, and is the tray controller's side of a lock
+// session: it hands the session's calls to the controller and tells the permission checks what
+// state the form is in.
 class LockLauncher : public QObject, public TrayLink, public LockFormState {
     Q_OBJECT
 public:
@@ -30,14 +30,17 @@ public:
 
     // Creates the lock form and runs its start-up, unless one exists.
     void Launch();
+    // Hides the lock form and forgets it; it is deleted once no code of it can be running.
+    void CloseLockForm();
     TfrmMain* LockForm() const { return frmMain_; }
     Authorizer& Authorization() { return authorizer_; }
     const Authenticator& Authentication() const { return authenticator_; }
+    const SecurityEventReporter& Reporter() const { return reporter_; }
 
     // TrayLink
     void ActivateUdpClient() override {}
-    void SetLockScreenUp(bool up) override { lockScreenUp_ = up; }
-    void SetCanCloseOstrel(bool canClose) override { canCloseOstrel_ = canClose; }
+    void SetLockScreenUp(bool up) override;
+    void SetCanCloseOstrel(bool canClose) override;
     void CloseMainForm() override;
     void HideControllerForm() override;
     bool WriteStartupData() override;
@@ -49,9 +52,11 @@ public:
     void ReleaseMenuButton() override;
     void ConsoleAppend(const std::string& text) override;
 
-    bool LockScreenUp() const { return lockScreenUp_; }
-
 private:
+    static constexpr int kClosedCheckMs = 100;
+
+    void DeleteClosedForms();
+
     AgentEnvironment& environment_;
     TfrmOstrel& controller_;
     LinuxProcessLauncher launcher_;
@@ -63,8 +68,9 @@ private:
     QtUnlockPrompt prompt_;
     Authorizer authorizer_;
     QPointer<TfrmMain> frmMain_;
-    bool lockScreenUp_ = false;
-    bool canCloseOstrel_ = false;
+    bool starting_ = false;
+    std::vector<QPointer<TfrmMain>> closed_;
+    QTimer closedTimer_;
 };
 
 }  // namespace ostrel
