@@ -67,6 +67,7 @@ void TrayIcon::ShowBalloon(const std::string& title, const std::string& text, bo
     HideBalloon();
     if (icon_ == nullptr) {
         log_.ConsoleLog(title + ": " + text);
+        log_.DebugLog("no notification area: balloon on the console");
         return;
     }
     if (Notify(title, text, information, timeoutMs)) return;
