@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Suspend and resume announced by logind (python3-dbusmock on a private bus) reach the master
+# computer as "/pe:" datagrams on UDP port 8778, in a private network namespace.
+set -euo pipefail
+if [ -z "${OSTREL_TEST_NETNS:-}" ]; then
+  exec env OSTREL_TEST_NETNS=1 unshare -n bash "$0" "$@"
+fi
+ip link set lo up
+bin_dir="$1"
+. "$(dirname "$0")/lib/agent_env.sh"
+python=/usr/bin/python3
+if ! command -v dbus-daemon >/dev/null || ! "$python" -c "import dbusmock" 2>/dev/null; then
+  echo "FAIL: needs dbus-daemon and python3-dbusmock"
+  exit 1
+fi
+
+dbus-daemon --session --nofork --print-address=1 >"$work/bus" 2>/dev/null &
+agent_pids+=($!)
+wait_for "[ -s '$work/bus' ]" || fail "no private bus"
+bus=$(head -n1 "$work/bus")
+DBUS_SESSION_BUS_ADDRESS="$bus" "$python" -m dbusmock --session -t logind >/dev/null 2>&1 &
+agent_pids+=($!)
+owned() {
+  gdbus call --address "$bus" --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+    --method org.freedesktop.DBus.NameHasOwner org.freedesktop.login1 | grep -q true
+}
+wait_for owned 10 || fail "no logind mock"
+prepare_for_sleep() {
+  gdbus call --address "$bus" --dest org.freedesktop.login1 --object-path /org/freedesktop/login1 \
+    --method org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.login1.Manager PrepareForSleep b \
+    "[<$1>]" >/dev/null
+}
+
+"$python" - "$work/datagrams" <<'EOF' &
+import socket, sys
+sock = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
+sock.bind(("127.0.0.1", 8778))
+sock.settimeout(30)
+with open(sys.argv[1], "w") as out:
+    for _ in range(2):
+        out.write(sock.recv(1024).decode() + "\n")
+        out.flush()
+EOF
+agent_pids+=($!)
+
+start_display 800x600x24
+hash=$(printf %s secret | sha1sum | cut -d' ' -f1)
+printf '[General]\r\nLayoutMode=0\r\nLayoutFile=layouts/slf/midnight.slf\r\n' >"$work/prog/settings.ini"
+printf '[Security]\r\npasswordHash=%s\r\nreportPowerEvents=1\r\nMasterIP=127.0.0.1\r\n' "$hash" \
+  >>"$work/prog/settings.ini"
+DBUS_SYSTEM_BUS_ADDRESS="$bus" start_agent -tray -savedebug
+wait_for "log_text | grep -q 'runtray=true'" || fail "agent did not start"
+sleep 0.5
+prepare_for_sleep true
+prepare_for_sleep false
+wait_for "[ \$(grep -c . '$work/datagrams' 2>/dev/null) = 2 ]" 10 || fail "no datagrams"
+expected=$'/pe:System is suspending...\n/pe:System is resuming operations after suspending...'
+[ "$(cat "$work/datagrams")" = "$expected" ] || fail "datagrams: $(cat "$work/datagrams")"
+[ "$(log_text | grep -c -F 'UDP SEND to 127.0.0.1')" = 2 ] || fail "no send traces"
+
+"$bin_dir/ostrel3" /r
+wait_for "! kill -0 ${agent_pids[-1]}" 10 || fail "/r did not end the agent"
+echo "power events: suspend and resume sent to the master as /pe: datagrams"
