@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # The tray controller on a desktop without a notification area: the hot key locks (once, however
 # often it is pressed), the session ends back in the tray, and the idle watch warns a minute
-# ahead and locks at the lock time.
+# ahead and locks at the lock time; a display change while locked refits the lock form.
 set -euo pipefail
 bin_dir="$1"
 . "$(dirname "$0")/lib/agent_env.sh"
 
-start_display 800x600x24
+start_display 1024x768x24
 debug_file="$work/data/Ostrel 3.0/ostrel3_debug.txt"
 user="$(id -un)"
 ready_text="Ostrel 3.0: Double click or press Ctrl + Alt + S to lock system."
@@ -54,6 +54,17 @@ xdotool key ctrl+alt+s
 sleep 1
 [ "$(count 'started by')" = 1 ] || fail "the hot key started a second lock"
 [ "$(xdotool search --name '^Ostrel 3\.0$' | wc -l)" = "$windows" ] || fail "a second lock form"
+
+# A display change while locked: the lock form covers the new screen.
+if command -v xrandr >/dev/null; then
+  xrandr --newmode small 0 800 0 0 0 600 0 0 0 && xrandr --addmode screen small &&
+    xrandr --output screen --mode small || fail "xrandr could not change the screen"
+  wait_for "log_text | grep -q 'Display Changed.'" || fail "no display change seen"
+  wait_for "xdotool getwindowgeometry \$(lock_window) | grep -q 'Geometry: 800x600'" ||
+    fail "lock form does not follow the display: $(xdotool getwindowgeometry "$(lock_window)")"
+else
+  echo "xrandr (x11-xserver-utils) missing: display change not checked"
+fi
 
 # The end of the session returns to the tray: the balloon again, and the hot key works again.
 unlock
