@@ -118,7 +118,7 @@ TfrmOstrel::TfrmOstrel(AgentEnvironment& environment, InstanceChannel& channel,
     RegisterHotKey();
 
     BuildMenu();
-    tray_ = std::make_unique<TrayIcon>(log, traypop_);
+    tray_ = std::make_unique<TrayIcon>(log, *traypop_);
     connect(tray_.get(), &TrayIcon::DoubleClicked, this, &TfrmOstrel::LaunchClick);
     tray_->Refresh();
     compinfo_ = std::make_unique<ComputerInfoEvents>(

@@ -136,7 +136,7 @@ private:
 
     QPlainTextEdit* memo1_;
     std::unique_ptr<ConsoleMirror> consoleMirror_;
-    QMenu traypop_;
+    QMenu* traypop_;
     QAction* showDebugItem_ = nullptr;
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<X11HotKeys> syshot_;

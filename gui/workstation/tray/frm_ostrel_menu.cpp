@@ -36,28 +36,29 @@ void StartManager() {
 }  // namespace
 
 void TfrmOstrel::BuildMenu() {
-    traypop_.setObjectName("traypop");
-    QAction* launch = traypop_.addAction("Launch Ostrel", this, &TfrmOstrel::LaunchClick);
+    traypop_ = new QMenu(this);
+    traypop_->setObjectName("traypop");
+    QAction* launch = traypop_->addAction("Launch Ostrel", this, &TfrmOstrel::LaunchClick);
     QFont bold = launch->font();
     bold.setBold(true);
     launch->setFont(bold);
-    traypop_.setDefaultAction(launch);
-    traypop_.addSeparator();
-    traypop_.addAction("Options", this, &TfrmOstrel::OptionsClick);
-    traypop_.addAction("Ostrel Manager", this, &StartManager);
-    traypop_.addAction("Run Update Script", this, [this] {
+    traypop_->setDefaultAction(launch);
+    traypop_->addSeparator();
+    traypop_->addAction("Options", this, &TfrmOstrel::OptionsClick);
+    traypop_->addAction("Ostrel Manager", this, &StartManager);
+    traypop_->addAction("Run Update Script", this, [this] {
         const TrayFolders folders = Folders();
         RunScript(UpdateScriptPath(folders), folders.program);
     });
-    traypop_.addSeparator();
+    traypop_->addSeparator();
 
-    QMenu* logs = traypop_.addMenu("Logs");
+    QMenu* logs = traypop_->addMenu("Logs");
     logs->addAction("Open Logs Folder", this, [this] { ShellOpen(LogsFolder(Folders())); });
     logs->addAction("Open Today's Log", this,
                     [this] { ShellOpen(TodaysLogPath(Folders(), environment_.Time().Now())); });
     logs->addAction("Log Manager", this, &TfrmOstrel::LogManagerClick);
 
-    QMenu* computer = traypop_.addMenu("Computer");
+    QMenu* computer = traypop_->addMenu("Computer");
     computer->addAction("Ostrel Folder", this, [this] { ShellOpen(Folders().program); });
     computer->addAction("Ostrel Deploy Folder", this,
                         [this] { ShellOpen(DeployFolder(Folders())); });
@@ -65,12 +66,12 @@ void TfrmOstrel::BuildMenu() {
     computer->addAction("My Computer")->setEnabled(false);
     computer->addAction("Power Settings")->setEnabled(false);
 
-    QMenu* web = traypop_.addMenu("Web");
+    QMenu* web = traypop_->addMenu("Web");
     for (const WebItem& item : kWebItems) {
         web->addAction(item.caption, this, [page = item.page] { ShellOpen(MakerPage(page)); });
     }
 
-    QMenu* quality = traypop_.addMenu("Quality Control");
+    QMenu* quality = traypop_->addMenu("Quality Control");
     quality->addAction("Report a Bug", this, [] { ShellOpen(MakerPage("bugs/")); });
     quality->addAction("Send Quick Feedback", this, [this] {
         TfrmFeedback feedback(this);
@@ -91,7 +92,7 @@ void TfrmOstrel::BuildMenu() {
         activateWindow();
     });
 
-    QMenu* help = traypop_.addMenu("Help");
+    QMenu* help = traypop_->addMenu("Help");
     help->addAction("Help Table of Contents", this,
                     [this] { ShellOpen(HelpIndexPath(Folders())); });
     help->addSeparator();
@@ -108,8 +109,8 @@ void TfrmOstrel::BuildMenu() {
         about.exec();
     });
 
-    traypop_.addSeparator();
-    traypop_.addAction("Exit Ostrel", this, &TfrmOstrel::ExitClick);
+    traypop_->addSeparator();
+    traypop_->addAction("Exit Ostrel", this, &TfrmOstrel::ExitClick);
 }
 
 void TfrmOstrel::LaunchClick() {
