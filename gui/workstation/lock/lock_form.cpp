@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDBusConnection>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,9 +11,10 @@
 #include <QVBoxLayout>
 
 #include "common/colour_text.h"
+#include "common/first_time_form.h"
 #include "common/font_text.h"
 #include "common/modal_result.h"
-#include "common/first_time_form.h"
+#include "linux/logind_power.h"
 #include "workstation/lock/blackout_form.h"
 #include "workstation/lock/qt_font_colour.h"
 #include "workstation/lock/screen_cover.h"
@@ -25,12 +28,38 @@ namespace {
 
 constexpr int kBarHeight = 85;
 constexpr int kCollapsedBarHeight = 6;
+constexpr int kTallBarHeight = 340;
+// The console is this much lower than the bar.
+constexpr int kConsoleMargin = 29;
 constexpr int kCommandDelayMs = 100;
 constexpr int kMenuDelayMs = 50;
 constexpr int kRestackMs = 500;
 constexpr int kRelockSeconds = 60;
 
-QRect ToQRect(const ScreenRect& r) { return QRect(r.left, r.top, r.width, r.height); }
+QRect ToQRect(const ScreenRect& r) {
+    return QRect(r.left, r.top, r.width, r.height);
+}
+
+xcb_connection_t* X11Connection() {
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    return x11 != nullptr ? x11->connection() : nullptr;
+}
+
+// The key in the lock's virtual-key numbering, shortcut keys included; 0 for other keys.
+int ShortcutKeyCode(int qtKey) {
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) return kKeyF1 + (qtKey - Qt::Key_F1);
+    if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return kKeyLetterA + (qtKey - Qt::Key_A);
+    return 0;
+}
+
+KeyDownState KeyStateOf(const QKeyEvent* key, int virtualKey) {
+    KeyDownState state;
+    state.virtualKey = virtualKey;
+    state.altDown = key->modifiers().testFlag(Qt::AltModifier);
+    state.ctrlDown = key->modifiers().testFlag(Qt::ControlModifier);
+    state.shiftDown = key->modifiers().testFlag(Qt::ShiftModifier);
+    return state;
+}
 
 // The key as the lock's keyboard rules number it; 0 for keys the rules do not name.
 int LockKeyCode(int qtKey) {
@@ -60,7 +89,8 @@ public:
     explicit ConsoleMirror(QPlainTextEdit* memo) : memo_(memo) {}
     void AppendLine(const std::string& line) override {
         QMetaObject::invokeMethod(
-            memo_, [memo = memo_, text = QString::fromStdString(line)] { memo->appendPlainText(text); },
+            memo_,
+            [memo = memo_, text = QString::fromStdString(line)] { memo->appendPlainText(text); },
             Qt::QueuedConnection);
     }
 
@@ -103,11 +133,19 @@ TfrmMain::TfrmMain(LockFormServices services, SessionStart start)
         "QToolButton { color: white; font: bold; background: transparent; border: 1px solid gray; "
         "padding: 4px 8px; } QToolButton:hover { color: lime; }");
     bar->addWidget(tbOstrel_);
+    tbMinimize_ = new QToolButton(panBottom_);
+    tbMinimize_->setObjectName("tbMinimize");
+    tbMinimize_->setText("_");
+    tbMinimize_->setToolTip("Minimize the Ostrel Bar");
+    tbMinimize_->setStyleSheet(tbOstrel_->styleSheet());
+    bar->addWidget(tbMinimize_);
     memo1_ = new QPlainTextEdit(panBottom_);
     memo1_->setObjectName("Memo1");
     memo1_->setReadOnly(true);
     memo1_->setMaximumBlockCount(2000);
     memo1_->setFocusPolicy(Qt::NoFocus);
+    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    memo1_->setFixedHeight(kBarHeight - kConsoleMargin);
     bar->addWidget(memo1_, 1);
     lblTimeToLock_ = new QLabel(panBottom_);
     lblTimeToLock_->setObjectName("lblTimeToLock");
@@ -118,6 +156,7 @@ TfrmMain::TfrmMain(LockFormServices services, SessionStart start)
     renderer_ = std::make_unique<SlfRenderer>(panMain_);
     connect(renderer_.get(), &SlfRenderer::okClicked, this, &TfrmMain::ExitOKClick);
     connect(tbOstrel_, &QToolButton::clicked, this, &TfrmMain::OpenMenu);
+    connect(tbMinimize_, &QToolButton::clicked, this, &TfrmMain::MinimizeBar);
 
     consoleMirror_ = std::make_unique<ConsoleMirror>(memo1_);
     services_.log.SetLockConsole(consoleMirror_.get());
@@ -161,11 +200,14 @@ TfrmMain::~TfrmMain() {
     services_.log.DebugLog("frmMain.destroy");
 }
 
-void TfrmMain::Startup() { session_->Startup(); }
+void TfrmMain::Startup() {
+    session_->Startup();
+}
 
 void TfrmMain::PostCommand(const std::string& word) {
     session_->Commands().Post(word);
-    QMetaObject::invokeMethod(this, [this] { nextCommandTimer_.start(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { nextCommandTimer_.start(); }, Qt::QueuedConnection);
 }
 
 void TfrmMain::NextCommandTimerTimer() {
@@ -175,11 +217,17 @@ void TfrmMain::NextCommandTimerTimer() {
     DispatchCommand(*word, *this);
 }
 
-void TfrmMain::ResetSession() { lockCountdown_ = 0; }
+void TfrmMain::ResetSession() {
+    lockCountdown_ = 0;
+}
 
-void TfrmMain::ShowConsolePage(bool) { memo1_->show(); }
+void TfrmMain::ShowConsolePage(bool) {
+    memo1_->show();
+}
 
-void TfrmMain::PrepareBar() { memo1_->setMinimumWidth(540); }
+void TfrmMain::PrepareBar() {
+    memo1_->setMinimumWidth(540);
+}
 
 void TfrmMain::FillScreen() {
     std::vector<ScreenRect> monitors;
@@ -205,9 +253,13 @@ void TfrmMain::FillScreen() {
     restackTimer_.start();
 }
 
-void TfrmMain::ProcessEvents() { QApplication::processEvents(); }
+void TfrmMain::ProcessEvents() {
+    QApplication::processEvents();
+}
 
-void TfrmMain::FillMenus() { BuildMenu(); }
+void TfrmMain::FillMenus() {
+    BuildMenu();
+}
 
 void TfrmMain::ApplySettings(const TOstrelSettings& settings) {
     QPalette barPalette = panBottom_->palette();
@@ -264,7 +316,10 @@ void TfrmMain::ApplySettings(const TOstrelSettings& settings) {
     if (layoutsMenu_ != nullptr) TickLayoutItem(*layoutsMenu_, settings.LayoutFile);
 }
 
-void TfrmMain::Navigate(const std::string& url) { services_.log.DebugLog("navigating to url: " + url); }
+void TfrmMain::Navigate(const std::string& url) {
+    services_.log.DebugLog("navigating to url: " + url);
+    browserUrl_ = url;
+}
 
 void TfrmMain::PickAwayMessage() {
     session_->SetAwayMessage(services_.settings.Get()->DefaultAwayMessage);
@@ -299,8 +354,25 @@ void TfrmMain::HideBar(bool entirely) {
     if (entirely) {
         panBottom_->hide();
     } else {
-        panBottom_->setFixedHeight(kCollapsedBarHeight);
+        SetBarHeight(kCollapsedBarHeight);
     }
+}
+
+void TfrmMain::SetBarHeight(int height) {
+    panBottom_->setFixedHeight(height);
+    memo1_->setFixedHeight(std::max(0, height - kConsoleMargin));
+    memo1_->setVerticalScrollBarPolicy(height == kTallBarHeight ? Qt::ScrollBarAsNeeded
+                                                                : Qt::ScrollBarAlwaysOff);
+}
+
+void TfrmMain::MinimizeBar() {
+    if (services_.settings.Get()->HideOstrelBarOnMinimize) {
+        panBottom_->hide();
+        return;
+    }
+    const int height = panBottom_->height();
+    if (height == kBarHeight) SetBarHeight(kCollapsedBarHeight);
+    if (height == kCollapsedBarHeight) SetBarHeight(kBarHeight);
 }
 
 void TfrmMain::StartStatusTimers(const std::string& menuCaption) {
@@ -308,9 +380,13 @@ void TfrmMain::StartStatusTimers(const std::string& menuCaption) {
     keyTimer_.start();
 }
 
-void TfrmMain::EnableMenuButton() { tbOstrel_->setEnabled(true); }
+void TfrmMain::EnableMenuButton() {
+    tbOstrel_->setEnabled(true);
+}
 
-void TfrmMain::FocusForm() { activateWindow(); }
+void TfrmMain::FocusForm() {
+    activateWindow();
+}
 
 void TfrmMain::SetLockedGlyph(bool locked) {
     tbOstrel_->setText(locked ? "Ostrel Menu" : "Ostrel Menu (unlocked)");
@@ -335,13 +411,21 @@ void TfrmMain::ConsoleAppend(const std::string& text) {
         Qt::QueuedConnection);
 }
 
-int TfrmMain::PluginCount() { return static_cast<int>(plugins_.Loaded().size()); }
+int TfrmMain::PluginCount() {
+    return static_cast<int>(plugins_.Loaded().size());
+}
 
-void TfrmMain::StopPlugins() { plugins_.UnloadPlugins(); }
+void TfrmMain::StopPlugins() {
+    plugins_.UnloadPlugins();
+}
 
-void TfrmMain::ReleaseBlackouts() { blackouts_.clear(); }
+void TfrmMain::ReleaseBlackouts() {
+    blackouts_.clear();
+}
 
-void TfrmMain::FreeLayoutControls() { renderer_->FreeCreatedControls(); }
+void TfrmMain::FreeLayoutControls() {
+    renderer_->FreeCreatedControls();
+}
 
 void TfrmMain::FocusBox() {
     activateWindow();
@@ -351,8 +435,8 @@ void TfrmMain::FocusBox() {
 void TfrmMain::ExitOKClick() {
     QLineEdit* user = renderer_->UserNameBox();
     QLineEdit* password = renderer_->PasswordBox();
-    const bool ended = session_->CheckExitCredentials(user->text().toStdString(),
-                                                      password->text().toStdString());
+    const bool ended =
+        session_->CheckExitCredentials(user->text().toStdString(), password->text().toStdString());
     if (ended) {
         nextCommandTimer_.start();
         return;
@@ -385,27 +469,43 @@ void TfrmMain::UnlockExitClick() {
 
 void TfrmMain::BuildMenu() {
     pop1_.clear();
-    auto* unlock = pop1_.addAction("Unlock Ostrel");
-    unlock->setObjectName("UnlockOstrel1");
-    connect(unlock, &QAction::triggered, this, [this] {
-        if (services_.authorizer.Authorize("unlock Ostrel", kPermissionAdmin)) session_->MarkUnlocked();
-    });
-    auto* lock = pop1_.addAction("Lock Ostrel");
-    lock->setObjectName("LockOstrel1");
-    connect(lock, &QAction::triggered, this, [this] {
-        lockTimer_.stop();
-        lblTimeToLock_->hide();
-        session_->MarkLocked();
-    });
+    auto* awayMessage = pop1_.addAction("Change Away Message");
+    connect(awayMessage, &QAction::triggered, this, &TfrmMain::ChangeAwayMessage);
+    auto* messages = pop1_.addAction("No Messages");
+    messages->setObjectName("Messages2");
+    connect(messages, &QAction::triggered, this, &TfrmMain::ReadMessages);
     layoutsMenu_ = pop1_.addMenu("Layouts");
     const auto entries = LayoutMenuEntries(start_.programFolder, services_.files, services_.folders,
                                            services_.dialogs, services_.log);
-    LayoutsIntoMenu(*layoutsMenu_, entries, [this](const std::string& path) { ChangeLayout(path); });
+    LayoutsIntoMenu(*layoutsMenu_, entries,
+                    [this](const std::string& path) { ChangeLayout(path); });
+    auto* edit = pop1_.addAction("Edit this Layout's Code (F11)");
+    connect(edit, &QAction::triggered, this, &TfrmMain::EditLayoutCode);
+    QMenu* power = pop1_.addMenu("Power");
+    connect(power->addAction("Monitor Off"), &QAction::triggered, this, &TfrmMain::MonitorOff);
+    connect(power->addAction("Standby"), &QAction::triggered, this,
+            [this] { Sleep(AuthAction::kStandby); });
+    connect(power->addAction("Hibernate"), &QAction::triggered, this,
+            [this] { Sleep(AuthAction::kHibernate); });
+    connect(pop1_.addAction("Options"), &QAction::triggered, this, &TfrmMain::Options);
+    auto* unlock = pop1_.addAction("Unlock Ostrel");
+    unlock->setObjectName("UnlockOstrel1");
+    connect(unlock, &QAction::triggered, this, [this] {
+        if (services_.authorizer.Authorize("unlock Ostrel", kPermissionAdmin))
+            session_->MarkUnlocked();
+    });
+    auto* lock = pop1_.addAction("Lock Ostrel");
+    lock->setObjectName("LockOstrel1");
+    connect(lock, &QAction::triggered, this, &TfrmMain::LockNow);
     auto* exit = pop1_.addAction("Unlock && E&xit");
     exit->setObjectName("UnlockExit1");
     connect(exit, &QAction::triggered, this, &TfrmMain::UnlockExitClick);
-    connect(&pop1_, &QMenu::aboutToShow, this, [this, unlock, lock, exit] {
+    connect(&pop1_, &QMenu::aboutToShow, this, [this, messages, unlock, lock, exit] {
         services_.log.DebugLog("pop1.popup");
+        const int count = MessageCount();
+        services_.log.DebugLog("tml.count : " + std::to_string(count));
+        messages->setText(count > 0 ? QString("View Messages (%1)").arg(count) : "No Messages");
+        messages->setEnabled(count > 0);
         const bool locked = session_->Locked();
         unlock->setVisible(locked);
         lock->setVisible(!locked);
@@ -449,11 +549,7 @@ void TfrmMain::UpdateClocks() {
 }
 
 bool TfrmMain::HandleLockKey(QKeyEvent* key) {
-    KeyDownState state;
-    state.virtualKey = LockKeyCode(key->key());
-    state.altDown = key->modifiers().testFlag(Qt::AltModifier);
-    state.ctrlDown = key->modifiers().testFlag(Qt::ControlModifier);
-    state.shiftDown = key->modifiers().testFlag(Qt::ShiftModifier);
+    const KeyDownState state = KeyStateOf(key, LockKeyCode(key->key()));
     const SystemKeyDecision decision =
         DecideSystemKey(state, services_.settings.Get()->HideOstrelBar);
     if (decision.hideBar) panBottom_->hide();
@@ -480,14 +576,49 @@ bool TfrmMain::HandleLockKey(QKeyEvent* key) {
     return false;
 }
 
+bool TfrmMain::HandleShortcut(const QKeyEvent* key) {
+    const LockShortcut shortcut = ShortcutOf(KeyStateOf(key, ShortcutKeyCode(key->key())));
+    if (shortcut == LockShortcut::kNone) return false;
+    // Run once the key is done with: the items open modal dialogs.
+    QMetaObject::invokeMethod(
+        this, [this, shortcut] { RunShortcut(shortcut); }, Qt::QueuedConnection);
+    return true;
+}
+
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && !session_->Ended()) {
-        // Keys typed into the lock's own dialogs follow those dialogs' rules.
-        if (QApplication::activeModalWidget() == nullptr && HandleLockKey(static_cast<QKeyEvent*>(event))) {
-            return true;
+    if (!watched->isWidgetType() || session_->Ended()) return QWidget::eventFilter(watched, event);
+    // Keys typed into the lock's own dialogs follow those dialogs' rules.
+    const bool formKeys = QApplication::activeModalWidget() == nullptr &&
+                          static_cast<QWidget*>(watched)->window() == this;
+    if (event->type() == QEvent::KeyPress && QApplication::activeModalWidget() == nullptr) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (HandleLockKey(key)) return true;
+        if (formKeys && HandleShortcut(key)) return true;
+    }
+    if (event->type() == QEvent::KeyRelease && formKeys) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F1 && !key->isAutoRepeat()) {
+            services_.log.ConsoleLog("frmMainHELP");
         }
     }
+    if (HandleBarMouse(watched, event)) return true;
     return QWidget::eventFilter(watched, event);
+}
+
+bool TfrmMain::HandleBarMouse(QObject* watched, const QEvent* event) {
+    const bool onMemo = watched == memo1_->viewport();
+    if (!onMemo && watched != panBottom_) return false;
+    if (event->type() == QEvent::Enter) tbOstrel_->setDown(false);
+    if (event->type() != QEvent::MouseButtonDblClick) return false;
+    const int height = panBottom_->height();
+    if (onMemo) {
+        if (height == kBarHeight) SetBarHeight(kTallBarHeight);
+        if (height == kTallBarHeight) SetBarHeight(kBarHeight);
+        return true;
+    }
+    if (height == kBarHeight) SetBarHeight(kCollapsedBarHeight);
+    if (height == kCollapsedBarHeight) SetBarHeight(kBarHeight);
+    return true;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -505,12 +636,163 @@ void TfrmMain::showEvent(QShowEvent* event) {
     if (services_.settings.Get()->LayoutMode == 0 || htmlFallback_) renderer_->FocusCredentials();
 }
 
-void TfrmMain::LeaveMessage() { services_.log.DebugLog("leavemessage: no message store yet"); }
-void TfrmMain::RemoteMessage() { services_.log.DebugLog("remotemessage: no message store yet"); }
-void TfrmMain::Options() { services_.log.DebugLog("options: no options dialog yet"); }
-void TfrmMain::ReadMessages() { services_.log.DebugLog("readmessages: no message store yet"); }
-void TfrmMain::ChangeAwayMessage() { services_.log.DebugLog("changeawaymessage: no picker yet"); }
-void TfrmMain::Logs() { services_.log.DebugLog("logs: no log viewer yet"); }
+void TfrmMain::LeaveMessage() {
+    services_.log.DebugLog("leavemessage: no message store yet");
+}
+void TfrmMain::RemoteMessage() {
+    services_.log.DebugLog("remotemessage: no message store yet");
+}
+void TfrmMain::Options() {
+    services_.log.DebugLog(std::to_string(services_.clock.TickMs()) + "Options1click");
+    if (services_.authorizer.Authorize(AuthAction::kChangeOptions)) {
+        services_.log.DebugLog("creating options form: no options dialog yet");
+    } else {
+        services_.reporter.Report(std::string(kTrayOptionsRefused));
+    }
+    FocusBox();
+}
+
+void TfrmMain::ReadMessages() {
+    if (session_->Locked() && !services_.authorizer.Authorize(AuthAction::kReadMessages)) return;
+    if (MessageCount() == 0) {
+        services_.dialogs.ShowMessageBox(
+            {"You have no messages.", "Ostrel", MessageIcon::kWarning, MessageButtons::kOk, true});
+        return;
+    }
+    RunMessageReader();
+}
+
+void TfrmMain::ChangeAwayMessage() {
+    if (!services_.authorizer.Authorize(AuthAction::kChangeAwayMessage)) return;
+    services_.log.DebugLog("changeawaymessage: no picker yet");
+}
+void TfrmMain::Logs() {
+    services_.log.DebugLog("logs: no log viewer yet");
+}
+
+void TfrmMain::RunShortcut(LockShortcut shortcut) {
+    switch (shortcut) {
+        case LockShortcut::kHelp:
+            services_.log.ConsoleLog("Help system");
+            services_.log.DebugLog("help: no help viewer yet");
+            break;
+        case LockShortcut::kOptions:
+            Options();
+            break;
+        case LockShortcut::kDeployOptions:
+            DeployOptions();
+            break;
+        case LockShortcut::kRefresh:
+            Refresh();
+            break;
+        case LockShortcut::kModifyLayout:
+            EditLayoutCode();
+            break;
+        case LockShortcut::kLayoutTitle:
+            LayoutTitleLine();
+            break;
+        case LockShortcut::kMonitorOff:
+            MonitorOff();
+            break;
+        case LockShortcut::kStandby:
+            Sleep(AuthAction::kStandby);
+            break;
+        case LockShortcut::kGoToUrl:
+            GoToUrl();
+            break;
+        case LockShortcut::kChangeAwayMessage:
+            ChangeAwayMessage();
+            break;
+        case LockShortcut::kShowUrl:
+            ShowUrl();
+            break;
+        case LockShortcut::kNone:
+            break;
+    }
+}
+
+void TfrmMain::DeployOptions() {
+    services_.log.DebugLog(std::to_string(services_.clock.TickMs()) + "deployoptions1click");
+    if (services_.authorizer.Authorize(AuthAction::kChangeOptions)) {
+        services_.log.DebugLog("deployoptions: no deployment step yet");
+    } else {
+        services_.reporter.Report(std::string(kTrayOptionsRefused));
+    }
+    FocusBox();
+}
+
+void TfrmMain::Refresh() {
+    services_.log.DebugLog("F5 Refresh");
+    if (isVisible()) session_->OstrelSettingsApply();
+}
+
+void TfrmMain::EditLayoutCode() {
+    services_.log.DebugLog(":editlayoutCode (f11)");
+    if (services_.authorizer.Authorize(AuthAction::kEditLayoutCode)) {
+        services_.log.ConsoleLog("Modify this layout (F11)");
+        services_.log.DebugLog("modify layout: no layout code editor yet");
+    }
+    FocusBox();
+}
+
+void TfrmMain::LayoutTitleLine() {
+    const auto settings = services_.settings.Get();
+    services_.log.ConsoleLog("Current Layout's title is " +
+                             LayoutTitle(services_.files, settings->LayoutFile) + " " +
+                             (settings->LayoutMode == 0 ? "(SLF)" : "(HTML)"));
+}
+
+void TfrmMain::MonitorOff() {
+    tbOstrel_->setDown(false);
+    services_.log.WriteLog("Monitor turned off");
+    Power().MonitorOff();
+}
+
+void TfrmMain::Sleep(AuthAction action) {
+    tbOstrel_->setDown(false);
+    if (!services_.authorizer.Authorize(action)) return;
+    LockNow();
+    if (action == AuthAction::kHibernate) {
+        services_.log.WriteLog("System going into Hibernate");
+        Power().Hibernate();
+    } else {
+        services_.log.WriteLog("System going into Stand By");
+        Power().Suspend();
+    }
+}
+
+void TfrmMain::GoToUrl() {
+    if (const auto url = AskText("Enter URL to go to", QString())) Navigate(url->toStdString());
+}
+
+void TfrmMain::ShowUrl() {
+    AskText("Current URL is:", QString::fromStdString(browserUrl_));
+}
+
+std::optional<QString> TfrmMain::AskText(const QString& prompt, const QString& text) {
+    QInputDialog box(this);
+    box.setWindowFlags(box.windowFlags() | Qt::WindowStaysOnTopHint);
+    box.setWindowTitle("Ostrel");
+    box.setLabelText(prompt);
+    box.setTextValue(text);
+    if (box.exec() != QDialog::Accepted) return std::nullopt;
+    return box.textValue();
+}
+
+void TfrmMain::LockNow() {
+    lockTimer_.stop();
+    lblTimeToLock_->hide();
+    session_->MarkLocked();
+}
+
+PowerControl& TfrmMain::Power() {
+    if (power_ == nullptr) {
+        power_ = std::make_unique<LogindPower>(
+            QDBusConnection::systemBus(), X11Connection(),
+            [this](const std::string& text) { services_.log.DebugLog(text); });
+    }
+    return *power_;
+}
 
 void TfrmMain::Focus() {
     services_.log.ConsoleLog("setfocus");
@@ -518,7 +800,9 @@ void TfrmMain::Focus() {
     FocusBox();
 }
 
-void TfrmMain::Shutdown() { session_->Shutdown(); }
+void TfrmMain::Shutdown() {
+    session_->Shutdown();
+}
 
 void TfrmMain::Terminate() {
     session_->SetTerminateAfterShutdown();
@@ -526,8 +810,8 @@ void TfrmMain::Terminate() {
 }
 
 void TfrmMain::BadPassword() {
-    services_.dialogs.ShowMessageBox(
-        {"Incorrect username/password. ", "Ostrel", MessageIcon::kError, MessageButtons::kOk, true});
+    services_.dialogs.ShowMessageBox({"Incorrect username/password. ", "Ostrel",
+                                      MessageIcon::kError, MessageButtons::kOk, true});
 }
 
 }  // namespace ostrel

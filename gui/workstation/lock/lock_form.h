@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
-
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "common/authorization.h"
@@ -16,9 +16,11 @@
 #include "common/settings_store.h"
 #include "common/user_list.h"
 #include "platform/folder_listing.h"
+#include "platform/power_control.h"
 #include "workstation/lock/command_slot.h"
 #include "workstation/lock/linux_lockdown.h"
 #include "workstation/lock/lock_session.h"
+#include "workstation/lock/lock_shortcuts.h"
 #include "workstation/lock/slf_plugins.h"
 #include "workstation/lock/slf_renderer.h"
 
@@ -128,6 +130,28 @@ private:
     void ChangeLayout(const std::string& path);
     void UpdateClocks();
     bool HandleLockKey(QKeyEvent* key);
+    bool HandleShortcut(const QKeyEvent* key);
+    void RunShortcut(LockShortcut shortcut);
+    bool HandleBarMouse(QObject* watched, const QEvent* event);
+
+    // Hidden menu and pop-up menu items.
+    void DeployOptions();
+    void Refresh();
+    void EditLayoutCode();
+    void LayoutTitleLine();
+    void MonitorOff();
+    void Sleep(AuthAction action);
+    void GoToUrl();
+    void ShowUrl();
+    // The modal input box of the lock screen; nothing when cancelled.
+    std::optional<QString> AskText(const QString& prompt, const QString& text);
+    // Locks now and ends a running re-lock countdown.
+    void LockNow();
+    PowerControl& Power();
+
+    // The Ostrel bar: collapsed, normal, or tall with a scrolling console.
+    void SetBarHeight(int height);
+    void MinimizeBar();
 
     LockFormServices services_;
     const SessionStart start_;
@@ -138,6 +162,7 @@ private:
     QWidget* panMain_;
     QWidget* panBottom_;
     QToolButton* tbOstrel_;
+    QToolButton* tbMinimize_;
     QPlainTextEdit* memo1_;
     QLabel* lblTimeToLock_;
     QMenu pop1_;
@@ -145,6 +170,9 @@ private:
     std::unique_ptr<SlfRenderer> renderer_;
     std::unique_ptr<ConsoleMirror> consoleMirror_;
     std::vector<std::unique_ptr<TfrmBlackout>> blackouts_;
+    std::unique_ptr<PowerControl> power_;
+    // The address the lock screen's browser shows.
+    std::string browserUrl_;
 
     QTimer nextCommandTimer_;
     QTimer menuTimer_;
