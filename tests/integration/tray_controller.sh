@@ -14,7 +14,7 @@ warning_text="One minute to lockdown: The computer is idle. Ostrel will automati
 
 count() { log_text | grep -c -F -- "$1" || true; }
 console_count() { grep -a -c -F -- "$1" "$debug_file" 2>/dev/null || true; }
-agent() { echo "${agent_pids[-1]}"; }
+agent() { echo "$current"; }
 # settings.ini with the master password "secret", the single-user SLF layout, no away-message
 # prompt, and the idle watch on with the lock time given or off.
 settings() {
@@ -42,8 +42,16 @@ unlock() {
 # while locked it starts nothing.
 settings 0
 start_agent -tray -savedebug
+current=${agent_pids[-1]}
 wait_for "[ \$(console_count '$ready_text') -ge 1 ]" || fail "no tray balloon line"
 [ "$(count 'started by')" = 0 ] || fail "-tray locked at start"
+# A second agent of another session on the same display finds the combination taken: it stays
+# unregistered there, without a message, and the key goes to the first agent only.
+mkdir -p "$work/run2" && chmod 700 "$work/run2"
+other_log() { cat "$work"/data2/Ostrel\ 3.0/Logs/*.txt 2>/dev/null; }
+XDG_RUNTIME_DIR="$work/run2" XDG_DATA_HOME="$work/data2" start_agent -tray -savedebug
+other=${agent_pids[-1]}
+wait_for "other_log | grep -q 'hot key 0 not registered'" || fail "the taken hot key registered"
 xdotool key ctrl+alt+s
 wait_for "[ -n \"\$(lock_window)\" ]" || fail "the hot key did not lock"
 wait_for "log_text | grep -q 'Ostrel 3.0 started by $user (Hotkey)'" || fail "no hot-key start line"
@@ -54,6 +62,10 @@ xdotool key ctrl+alt+s
 sleep 1
 [ "$(count 'started by')" = 1 ] || fail "the hot key started a second lock"
 [ "$(xdotool search --name '^Ostrel 3\.0$' | wc -l)" = "$windows" ] || fail "a second lock form"
+
+other_log | grep -q 'started by' && fail "the agent without the hot key locked"
+XDG_RUNTIME_DIR="$work/run2" "$bin_dir/ostrel3" /r
+wait_for "! kill -0 $other" 10 || fail "/r did not end the second agent"
 
 # A display change while locked: the lock form covers the new screen.
 if command -v xrandr >/dev/null; then
@@ -78,6 +90,7 @@ stop_agent
 # Without -tray the workstation locks right after start; -killonclose ends the program with the
 # session.
 start_agent -savedebug -killonclose
+current=${agent_pids[-1]}
 wait_for "log_text | grep -q 'Ostrel 3.0 started by $user (Default)'" || fail "no lock at start"
 wait_for '[ -n "$(lock_window)" ]' || fail "no lock form at start"
 unlock
@@ -87,6 +100,7 @@ rm -f "$work"/data/Ostrel\ 3.0/Logs/*.txt "$debug_file"
 # lockTime 10: no warning, the lock about 10 s after the last input.
 settings 10
 start_agent -tray -savedebug
+current=${agent_pids[-1]}
 wait_for "[ \$(console_count '$ready_text') -ge 1 ]" || fail "no tray balloon line"
 xdotool mousemove 100 100
 idle_from=$SECONDS
@@ -102,6 +116,7 @@ stop_agent
 # watch starts over.
 settings 70
 start_agent -tray -savedebug
+current=${agent_pids[-1]}
 wait_for "[ \$(console_count '$ready_text') -ge 1 ]" || fail "no tray balloon line"
 xdotool mousemove 200 200
 idle_from=$SECONDS

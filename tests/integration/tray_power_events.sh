@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Suspend and resume announced by logind (python3-dbusmock on a private bus) reach the master
-# computer as "/pe:" datagrams on UDP port 8778, in a private network namespace.
+# Suspend and resume announced by logind and a low battery announced by UPower (python3-dbusmock
+# on a private bus) reach the master computer as "/pe:" datagrams on UDP port 8778, in a private
+# network namespace.
 set -euo pipefail
 if [ -z "${OSTREL_TEST_NETNS:-}" ]; then
   exec env OSTREL_TEST_NETNS=1 unshare -n bash "$0" "$@"
@@ -18,17 +19,26 @@ dbus-daemon --session --nofork --print-address=1 >"$work/bus" 2>/dev/null &
 agent_pids+=($!)
 wait_for "[ -s '$work/bus' ]" || fail "no private bus"
 bus=$(head -n1 "$work/bus")
-DBUS_SESSION_BUS_ADDRESS="$bus" "$python" -m dbusmock --session -t logind >/dev/null 2>&1 &
-agent_pids+=($!)
 owned() {
   gdbus call --address "$bus" --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-    --method org.freedesktop.DBus.NameHasOwner org.freedesktop.login1 | grep -q true
+    --method org.freedesktop.DBus.NameHasOwner "$1" | grep -q true
 }
-wait_for owned 10 || fail "no logind mock"
+for template in logind:org.freedesktop.login1 upower:org.freedesktop.UPower; do
+  DBUS_SESSION_BUS_ADDRESS="$bus" "$python" -m dbusmock --session -t "${template%%:*}" \
+    >/dev/null 2>&1 &
+  agent_pids+=($!)
+  wait_for "owned ${template#*:}" 10 || fail "no ${template%%:*} mock"
+done
 prepare_for_sleep() {
   gdbus call --address "$bus" --dest org.freedesktop.login1 --object-path /org/freedesktop/login1 \
     --method org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.login1.Manager PrepareForSleep b \
     "[<$1>]" >/dev/null
+}
+battery_warning() {
+  gdbus call --address "$bus" --dest org.freedesktop.UPower \
+    --object-path /org/freedesktop/UPower/devices/DisplayDevice \
+    --method org.freedesktop.DBus.Properties.Set org.freedesktop.UPower.Device WarningLevel \
+    "<uint32 $1>" >/dev/null
 }
 
 "$python" - "$work/datagrams" <<'EOF' &
@@ -37,7 +47,7 @@ sock = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
 sock.bind(("127.0.0.1", 8778))
 sock.settimeout(30)
 with open(sys.argv[1], "w") as out:
-    for _ in range(2):
+    for _ in range(3):
         out.write(sock.recv(1024).decode() + "\n")
         out.flush()
 EOF
@@ -53,11 +63,15 @@ wait_for "log_text | grep -q 'runtray=true'" || fail "agent did not start"
 sleep 0.5
 prepare_for_sleep true
 prepare_for_sleep false
-wait_for "[ \$(grep -c . '$work/datagrams' 2>/dev/null) = 2 ]" 10 || fail "no datagrams"
+battery_warning 3  # low
+battery_warning 4  # critical: low already
+wait_for "[ \$(grep -c . '$work/datagrams' 2>/dev/null) = 3 ]" 10 || fail "no datagrams"
 expected=$'/pe:System is suspending...\n/pe:System is resuming operations after suspending...'
+expected+=$'\n/pe:Battery is low.'
 [ "$(cat "$work/datagrams")" = "$expected" ] || fail "datagrams: $(cat "$work/datagrams")"
-[ "$(log_text | grep -c -F 'UDP SEND to 127.0.0.1')" = 2 ] || fail "no send traces"
+sleep 0.5
+[ "$(log_text | grep -c -F 'UDP SEND to 127.0.0.1')" = 3 ] || fail "not three send traces"
 
 "$bin_dir/ostrel3" /r
 wait_for "! kill -0 ${agent_pids[-1]}" 10 || fail "/r did not end the agent"
-echo "power events: suspend and resume sent to the master as /pe: datagrams"
+echo "power events: suspend, resume and low battery sent to the master as /pe: datagrams"

@@ -12,8 +12,8 @@ class QScreen;
 namespace ostrel {
 
 // The power and display events the tray controller reacts to: suspend and resume from logind,
-// and any change of the screens (added, removed, resized, primary changed), one event per
-// burst of screen signals.
+// a battery that turns low from UPower, and any change of the screens (added, removed, resized,
+// primary changed), one event per burst of screen signals.
 class ComputerInfoEvents : public QObject {
     Q_OBJECT
 
@@ -27,10 +27,15 @@ signals:
     void PowerEvent(int event);
     void DisplayChanged();
 
+private slots:
+    void BatteryPropertiesChanged(const QString& interface, const QVariantMap& changed,
+                                  const QStringList& invalidated);
+
 private:
     void WatchScreen(QScreen* screen);
 
     LogindWatcher logind_;
+    unsigned batteryWarningLevel_ = 0;
     QTimer displayBurst_;
 };
 

@@ -100,6 +100,7 @@ TfrmOstrel::TfrmOstrel(AgentEnvironment& environment, InstanceChannel& channel,
     mainTimer_.setObjectName("MainTimer");
     mainTimer_.setInterval(kIdleWatchMs);
     connect(&mainTimer_, &QTimer::timeout, this, &TfrmOstrel::MainTimerTimer);
+    mainTimer_.start();
     quitTimer_.setObjectName("quitTimer");
     connect(&quitTimer_, &QTimer::timeout, this, &TfrmOstrel::QuitTimerTimer);
 
