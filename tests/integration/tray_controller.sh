@@ -110,6 +110,7 @@ elapsed=$((SECONDS - idle_from))
 [ "$(count 'showing balloon hint')" = 0 ] || fail "a warning with lockTime 10"
 log_text | grep -q 'hiding balloon hint. lockdown.' || fail "no lockdown trace"
 wait_for '[ -n "$(lock_window)" ]' || fail "no lock form after idle time"
+wait_for "log_text | grep -q 'NextCommand: focus'" || fail "the idle lock was not focused"
 stop_agent
 
 # lockTime 70: the warning about 10 s after the last input, once; input takes it back and the

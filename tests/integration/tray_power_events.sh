@@ -19,10 +19,11 @@ dbus-daemon --session --nofork --print-address=1 >"$work/bus" 2>/dev/null &
 agent_pids+=($!)
 wait_for "[ -s '$work/bus' ]" || fail "no private bus"
 bus=$(head -n1 "$work/bus")
-owned() {
-  gdbus call --address "$bus" --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-    --method org.freedesktop.DBus.NameHasOwner "$1" | grep -q true
+# Runs Python with `bus` connected to the private bus.
+on_bus() {
+  "$python" -c "import dbus; bus = dbus.bus.BusConnection('$bus'); $1"
 }
+owned() { on_bus "assert bus.name_has_owner('$1')"; }
 for template in logind:org.freedesktop.login1 upower:org.freedesktop.UPower; do
   DBUS_SESSION_BUS_ADDRESS="$bus" "$python" -m dbusmock --session -t "${template%%:*}" \
     >/dev/null 2>&1 &
@@ -30,15 +31,14 @@ for template in logind:org.freedesktop.login1 upower:org.freedesktop.UPower; do
   wait_for "owned ${template#*:}" 10 || fail "no ${template%%:*} mock"
 done
 prepare_for_sleep() {
-  gdbus call --address "$bus" --dest org.freedesktop.login1 --object-path /org/freedesktop/login1 \
-    --method org.freedesktop.DBus.Mock.EmitSignal org.freedesktop.login1.Manager PrepareForSleep b \
-    "[<$1>]" >/dev/null
+  on_bus "bus.get_object('org.freedesktop.login1', '/org/freedesktop/login1').EmitSignal(
+    'org.freedesktop.login1.Manager', 'PrepareForSleep', 'b', [$1],
+    dbus_interface='org.freedesktop.DBus.Mock')"
 }
 battery_warning() {
-  gdbus call --address "$bus" --dest org.freedesktop.UPower \
-    --object-path /org/freedesktop/UPower/devices/DisplayDevice \
-    --method org.freedesktop.DBus.Properties.Set org.freedesktop.UPower.Device WarningLevel \
-    "<uint32 $1>" >/dev/null
+  on_bus "bus.get_object('org.freedesktop.UPower', '/org/freedesktop/UPower/devices/DisplayDevice').Set(
+    'org.freedesktop.UPower.Device', 'WarningLevel', dbus.UInt32($1),
+    dbus_interface='org.freedesktop.DBus.Properties')"
 }
 
 "$python" - "$work/datagrams" <<'EOF' &
@@ -61,8 +61,8 @@ printf '[Security]\r\npasswordHash=%s\r\nreportPowerEvents=1\r\nMasterIP=127.0.0
 DBUS_SYSTEM_BUS_ADDRESS="$bus" start_agent -tray -savedebug
 wait_for "log_text | grep -q 'runtray=true'" || fail "agent did not start"
 sleep 0.5
-prepare_for_sleep true
-prepare_for_sleep false
+prepare_for_sleep True
+prepare_for_sleep False
 battery_warning 3  # low
 battery_warning 4  # critical: low already
 wait_for "[ \$(grep -c . '$work/datagrams' 2>/dev/null) = 3 ]" 10 || fail "no datagrams"
