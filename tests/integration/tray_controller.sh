@@ -97,14 +97,18 @@ unlock
 wait_for "! kill -0 $(agent)" 5 || fail "-killonclose left the agent running"
 rm -f "$work"/data/Ostrel\ 3.0/Logs/*.txt "$debug_file"
 
-# lockTime 10: no warning, the lock about 10 s after the last input.
+# lockTime 10: no warning, the lock about 10 s after the last input. The idle lock keeps the
+# reason of the lock before it.
 settings 10
+xdotool mousemove 100 100
 start_agent -tray -savedebug
 current=${agent_pids[-1]}
 wait_for "[ \$(console_count '$ready_text') -ge 1 ]" || fail "no tray balloon line"
-xdotool mousemove 100 100
+xdotool key ctrl+alt+s
+wait_for "log_text | grep -q 'started by $user (Hotkey)'" || fail "the hot key did not lock"
+unlock
 idle_from=$SECONDS
-wait_for "log_text | grep -q 'Ostrel 3.0 started by $user (Default)'" 20 || fail "no idle lock"
+wait_for "[ \$(count 'started by $user (Hotkey)') = 2 ]" 20 || fail "no idle lock"
 elapsed=$((SECONDS - idle_from))
 ((elapsed >= 8 && elapsed <= 13)) || fail "idle lock after ${elapsed} s, not about 10 s"
 [ "$(count 'showing balloon hint')" = 0 ] || fail "a warning with lockTime 10"
@@ -116,11 +120,11 @@ stop_agent
 # lockTime 70: the warning about 10 s after the last input, once; input takes it back and the
 # watch starts over.
 settings 70
+xdotool mousemove 200 200
+idle_from=$SECONDS
 start_agent -tray -savedebug
 current=${agent_pids[-1]}
 wait_for "[ \$(console_count '$ready_text') -ge 1 ]" || fail "no tray balloon line"
-xdotool mousemove 200 200
-idle_from=$SECONDS
 wait_for "log_text | grep -q 'showing balloon hint...'" 20 || fail "no warning"
 elapsed=$((SECONDS - idle_from))
 ((elapsed >= 9 && elapsed <= 13)) || fail "warning after ${elapsed} s, not about 10 s"
