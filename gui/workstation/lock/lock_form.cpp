@@ -245,6 +245,7 @@ void TfrmMain::FillScreen() {
     services_.log.DebugLog("scrLeft: " + std::to_string(cover.lockForm.left));
     setGeometry(ToQRect(cover.lockForm));
     show();
+    blackouts_.clear();  // a display change brings a new set of monitors
     for (const ScreenRect& rect : cover.blackouts) {
         blackouts_.push_back(std::make_unique<TfrmBlackout>(ToQRect(rect)));
         blackouts_.back()->show();
