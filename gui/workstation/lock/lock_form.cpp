@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
 
@@ -308,7 +309,8 @@ void TfrmMain::ApplySettings(const TOstrelSettings& settings) {
         password->setGeometry(left, top, width, 28);
         password->setPlaceholderText("Password");
         password->show();
-        if (auto* ok = panMain_->findChild<QWidget*>("btnExitOK")) {
+        if (auto* ok = panMain_->findChild<QPushButton*>("btnExitOK")) {
+            ok->setText("OK");
             ok->setGeometry(left + width - 90, top + 40, 90, 30);
             ok->show();
         }
@@ -330,7 +332,6 @@ bool TfrmMain::RunFirstRunDialog() {
     TfrmFirstTime dialog(services_.settings, services_.users, services_.dialogs, this);
     dialog.setWindowFlags(dialog.windowFlags() | Qt::WindowStaysOnTopHint |
                           Qt::X11BypassWindowManagerHint);
-    lockdown_.SetLockWindow(nullptr);
     return dialog.exec() == kModalAbort;
 }
 
