@@ -91,7 +91,7 @@ stop_agent
 # session.
 start_agent -savedebug -killonclose
 current=${agent_pids[-1]}
-wait_for "log_text | grep -q 'Ostrel 3.0 started by $user (Default)'" || fail "no lock at start"
+wait_for "log_text | grep -q 'Ostrel 3.0 started by $user (Default)'" 15 || fail "no lock at start"
 wait_for '[ -n "$(lock_window)" ]' || fail "no lock form at start"
 unlock
 wait_for "! kill -0 $(agent)" 5 || fail "-killonclose left the agent running"

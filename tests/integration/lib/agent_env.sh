@@ -20,7 +20,12 @@ export DBUS_SESSION_BUS_ADDRESS="unix:path=$work/run/no-bus" DBUS_SYSTEM_BUS_ADD
 unset WAYLAND_DISPLAY
 cp -r "$bin_dir/layouts" "$work/prog/"
 
-fail() { echo "FAIL: $*"; echo "--- daily log:"; cat "$work"/data/Ostrel\ 3.0/Logs/*.txt 2>/dev/null | tail -40; exit 1; }
+fail() {
+  echo "FAIL: $*"
+  echo "--- daily log:"; cat "$work"/data/Ostrel\ 3.0/Logs/*.txt 2>/dev/null | tail -40
+  echo "--- agent output:"; tail -20 "$work/agent.out" 2>/dev/null
+  exit 1
+}
 
 # Starts Xvfb on a free display with the given screen geometry ("1280x1024x24").
 start_display() {
