@@ -521,7 +521,9 @@ void TfrmMain::OpenMenu() {
     if (!tbOstrel_->isEnabled()) return;
     services_.log.DebugLog("tbOstrelClick");
     tbOstrel_->setDown(true);
-    const QPoint at = tbOstrel_->mapToGlobal(QPoint(std::max(0, -6), -10));
+    // The button's top-left corner, 6 pixels left (not below the button's own 0) and 10 up; the
+    // bar sits at the bottom, so the menu opens upwards from there.
+    const QPoint at = tbOstrel_->mapToGlobal(QPoint(0, -10));
     pop1_.popup(at - QPoint(0, pop1_.sizeHint().height()));
 }
 
