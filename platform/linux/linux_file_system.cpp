@@ -58,15 +58,17 @@ bool IsKind(const std::string& path, mode_t kind) {
     return ::stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == kind;
 }
 
-// Writes the content to a new temporary file beside the target and flushes it to disk. Empty
+enum class Flush { kToDisk, kNo };
+
+// Writes the content to a new temporary file beside the target, flushed to disk when asked. Empty
 // when that failed (nothing is left behind).
 std::optional<std::string> WriteTemporary(const std::string& path, const std::string& content,
-                                          mode_t mode) {
+                                          mode_t mode, Flush flush) {
     std::string temporary = path + ".XXXXXX";
     FileDescriptor file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (file.Get() < 0) return std::nullopt;
-    const bool written =
-        ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), content) && ::fsync(file.Get()) == 0;
+    const bool written = ::fchmod(file.Get(), mode) == 0 && WriteAll(file.Get(), content) &&
+                         (flush == Flush::kNo || ::fsync(file.Get()) == 0);
     if (!file.Close() || !written) {
         ::unlink(temporary.c_str());
         return std::nullopt;
@@ -101,7 +103,8 @@ std::optional<std::string> LinuxFileSystem::ReadFile(const std::string& path) co
 bool LinuxFileSystem::WriteFileAtomic(const std::string& path, const std::string& content) {
     struct stat existing {};
     const mode_t mode = ::stat(path.c_str(), &existing) == 0 ? (existing.st_mode & 07777) : 0644;
-    const std::optional<std::string> temporary = WriteTemporary(path, content, mode);
+    const std::optional<std::string> temporary =
+        WriteTemporary(path, content, mode, Flush::kToDisk);
     if (!temporary) return false;
     if (::rename(temporary->c_str(), path.c_str()) != 0) {
         ::unlink(temporary->c_str());
@@ -112,12 +115,13 @@ bool LinuxFileSystem::WriteFileAtomic(const std::string& path, const std::string
 }
 
 bool LinuxFileSystem::CreateNewFile(const std::string& path, const std::string& content) {
-    const std::optional<std::string> temporary = WriteTemporary(path, content, 0644);
+    // A new file's first lines are appended to like any others, without a flush: waiting for the
+    // disk here would only slow the first start of a day.
+    const std::optional<std::string> temporary = WriteTemporary(path, content, 0644, Flush::kNo);
     if (!temporary) return false;
     // link() fails when the target exists, so the file appears once and complete.
     const bool created = ::link(temporary->c_str(), path.c_str()) == 0;
     ::unlink(temporary->c_str());
-    if (created) SyncFolderOf(path);
     return created;
 }
 

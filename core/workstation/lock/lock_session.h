@@ -48,11 +48,12 @@ public:
     void SetTerminateAfterShutdown() { terminateAfterShutdown_ = true; }
     void AddTemporaryFile(std::string path) { temporaryFiles_.push_back(std::move(path)); }
     CommandSlot& Commands() { return commands_; }
+    // Suspends network access, or resumes it, with its console and log lines.
+    void SetNetworkAccess(bool resume);
 
 private:
     void ConsoleLine(const std::string& text) { log_.ConsoleLog(text); }
     void ConsoleAppend(const std::string& text);
-    void SetNetworkAccess(bool resume);
     void DisableTaskManager();
     void EnableTaskManager();
 

@@ -15,6 +15,7 @@
 #include "common/first_time_form.h"
 #include "common/font_text.h"
 #include "common/modal_result.h"
+#include "common/text_helpers.h"
 #include "linux/logind_power.h"
 #include "workstation/lock/blackout_form.h"
 #include "workstation/lock/qt_font_colour.h"
@@ -27,11 +28,6 @@ namespace ostrel {
 
 namespace {
 
-constexpr int kBarHeight = 85;
-constexpr int kCollapsedBarHeight = 6;
-constexpr int kTallBarHeight = 340;
-// The console is this much lower than the bar.
-constexpr int kConsoleMargin = 29;
 constexpr int kCommandDelayMs = 100;
 constexpr int kMenuDelayMs = 50;
 constexpr int kRestackMs = 500;
@@ -120,46 +116,28 @@ TfrmMain::TfrmMain(LockFormServices services, SessionStart start)
     panMain_->setObjectName("panMain");
     layout->addWidget(panMain_, 1);
 
-    panBottom_ = new QWidget(this);
-    panBottom_->setObjectName("panBottom");
-    panBottom_->setFixedHeight(kBarHeight);
-    panBottom_->setAutoFillBackground(true);
-    auto* bar = new QHBoxLayout(panBottom_);
-    tbOstrel_ = new QToolButton(panBottom_);
-    tbOstrel_->setObjectName("tbOstrel");
-    tbOstrel_->setText("Ostrel Menu");
-    tbOstrel_->setToolTip("Ostrel Menu");
-    tbOstrel_->setEnabled(false);
-    tbOstrel_->setStyleSheet(
-        "QToolButton { color: white; font: bold; background: transparent; border: 1px solid gray; "
-        "padding: 4px 8px; } QToolButton:hover { color: lime; }");
-    bar->addWidget(tbOstrel_);
-    tbMinimize_ = new QToolButton(panBottom_);
-    tbMinimize_->setObjectName("tbMinimize");
-    tbMinimize_->setText("_");
-    tbMinimize_->setToolTip("Minimize the Ostrel Bar");
-    tbMinimize_->setStyleSheet(tbOstrel_->styleSheet());
-    bar->addWidget(tbMinimize_);
-    memo1_ = new QPlainTextEdit(panBottom_);
-    memo1_->setObjectName("Memo1");
-    memo1_->setReadOnly(true);
-    memo1_->setMaximumBlockCount(2000);
-    memo1_->setFocusPolicy(Qt::NoFocus);
-    memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    memo1_->setFixedHeight(kBarHeight - kConsoleMargin);
-    bar->addWidget(memo1_, 1);
-    lblTimeToLock_ = new QLabel(panBottom_);
-    lblTimeToLock_->setObjectName("lblTimeToLock");
-    lblTimeToLock_->hide();
-    bar->addWidget(lblTimeToLock_);
-    layout->addWidget(panBottom_);
+    bar_ = new TOstrelBar(this);
+    layout->addWidget(bar_);
+    helpStrip_ = new THelpStrip(this);
+    connect(helpStrip_, &THelpStrip::goBack, this, &TfrmMain::HelpBack);
+    connect(helpStrip_, &THelpStrip::contents, this, [this] { Navigate(HelpIndexUrl()); });
+    connect(helpStrip_, &THelpStrip::exitHelp, this, [this] {
+        session_->OstrelSettingsApply();
+        helpStrip_->hide();
+    });
 
     renderer_ = std::make_unique<SlfRenderer>(panMain_);
     connect(renderer_.get(), &SlfRenderer::okClicked, this, &TfrmMain::ExitOKClick);
-    connect(tbOstrel_, &QToolButton::clicked, this, &TfrmMain::OpenMenu);
-    connect(tbMinimize_, &QToolButton::clicked, this, &TfrmMain::MinimizeBar);
+    connect(bar_, &TOstrelBar::menuClicked, this, &TfrmMain::OpenMenu);
+    connect(bar_, &TOstrelBar::minimizeClicked, this, &TfrmMain::MinimizeBar);
+    connect(bar_, &TOstrelBar::optionsClicked, this, [this] { PostCommand("options"); });
+    connect(bar_, &TOstrelBar::networkClicked, this, &TfrmMain::NetworkClick);
+    connect(bar_, &TOstrelBar::consoleToggleClicked, this, &TfrmMain::ConsoleToggleClick);
+    connect(bar_, &TOstrelBar::helpClicked, this, &TfrmMain::HelpClick);
+    connect(bar_, &TOstrelBar::pageLinkClicked, this,
+            [this](const QString& url) { Navigate(url.toStdString()); });
 
-    consoleMirror_ = std::make_unique<ConsoleMirror>(memo1_);
+    consoleMirror_ = std::make_unique<ConsoleMirror>(bar_->Console());
     services_.log.SetLockConsole(consoleMirror_.get());
 
     nextCommandTimer_.setSingleShot(true);
@@ -169,7 +147,7 @@ TfrmMain::TfrmMain(LockFormServices services, SessionStart start)
     menuTimer_.setInterval(kMenuDelayMs);
     connect(&menuTimer_, &QTimer::timeout, this, [this] {
         services_.log.DebugLog("doOstrelMenu");
-        panBottom_->show();
+        bar_->show();
         OpenMenu();
     });
     keyTimer_.setInterval(1000);
@@ -179,11 +157,11 @@ TfrmMain::TfrmMain(LockFormServices services, SessionStart start)
     lockTimer_.setInterval(1000);
     connect(&lockTimer_, &QTimer::timeout, this, [this] {
         if (--lockCountdown_ > 0) {
-            lblTimeToLock_->setText(QString("Locking in %1 sec").arg(lockCountdown_));
+            bar_->TimeToLock()->setText(QString("%1 seconds to lock").arg(lockCountdown_));
             return;
         }
         lockTimer_.stop();
-        lblTimeToLock_->hide();
+        bar_->TimeToLock()->hide();
         session_->MarkLocked();
     });
 
@@ -220,14 +198,44 @@ void TfrmMain::NextCommandTimerTimer() {
 
 void TfrmMain::ResetSession() {
     lockCountdown_ = 0;
+    browserHistory_ = {"about:blank"};
+    rightClicks_.Reset();
 }
 
-void TfrmMain::ShowConsolePage(bool) {
-    memo1_->show();
+void TfrmMain::ClearStatusLabels() {
+    bar_->ClearStatusLabels();
+}
+
+void TfrmMain::ShowConsolePage(bool console) {
+    bar_->ShowConsolePage(console);
+}
+
+void TfrmMain::ShowSysInfoPanel(bool show) {
+    bar_->ShowSysInfoPanel(show);
 }
 
 void TfrmMain::PrepareBar() {
-    memo1_->setMinimumWidth(540);
+    bar_->LayOut();
+}
+
+void TfrmMain::LayOutBar() {
+    bar_->LayOut();
+}
+
+void TfrmMain::SetNetworkIndicator(bool suspended) {
+    bar_->SetNetworkIndicator(suspended);
+}
+
+void TfrmMain::SetConsoleToggle(bool consoleShowing) {
+    bar_->SetConsoleToggle(consoleShowing);
+}
+
+void TfrmMain::OpenMiniBrowser(const std::string& url) {
+    bar_->OpenMiniBrowser(QString::fromStdString(url));
+}
+
+void TfrmMain::InvalidateScreen() {
+    update();
 }
 
 void TfrmMain::FillScreen() {
@@ -264,23 +272,24 @@ void TfrmMain::FillMenus() {
 }
 
 void TfrmMain::ApplySettings(const TOstrelSettings& settings) {
-    QPalette barPalette = panBottom_->palette();
+    QPalette barPalette = bar_->palette();
     if (const auto colour = ParseColourText(settings.color)) {
         if (const auto qcolour = ToQColor(*colour, barPalette)) {
             barPalette.setColor(QPalette::Window, *qcolour);
-            panBottom_->setPalette(barPalette);
+            bar_->setPalette(barPalette);
         }
     } else {
         services_.log.DebugLog("exception ostrelbar color");
     }
+    QPlainTextEdit* memo1 = bar_->Console();
     if (const auto font = ParseFontText(settings.statusFont)) {
-        memo1_->setFont(ToQFont(*font));
-        QPalette memoPalette = memo1_->palette();
+        memo1->setFont(ToQFont(*font));
+        QPalette memoPalette = memo1->palette();
         if (const auto qcolour = ToQColor(font->colour, memoPalette)) {
             memoPalette.setColor(QPalette::Text, *qcolour);
         }
         memoPalette.setColor(QPalette::Base, barPalette.color(QPalette::Window));
-        memo1_->setPalette(memoPalette);
+        memo1->setPalette(memoPalette);
     } else {
         services_.log.DebugLog("exception ostrelbar font");
     }
@@ -321,7 +330,11 @@ void TfrmMain::ApplySettings(const TOstrelSettings& settings) {
 
 void TfrmMain::Navigate(const std::string& url) {
     services_.log.DebugLog("navigating to url: " + url);
-    browserUrl_ = url;
+    browserHistory_.push_back(url);
+}
+
+void TfrmMain::HelpBack() {
+    if (browserHistory_.size() > 1) browserHistory_.pop_back();
 }
 
 void TfrmMain::PickAwayMessage() {
@@ -354,27 +367,18 @@ void TfrmMain::MakeTopmost() {
 
 void TfrmMain::HideBar(bool entirely) {
     if (entirely) {
-        panBottom_->hide();
+        bar_->hide();
     } else {
-        SetBarHeight(kCollapsedBarHeight);
+        bar_->SetHeight(TOstrelBar::kCollapsedHeight);
     }
-}
-
-void TfrmMain::SetBarHeight(int height) {
-    panBottom_->setFixedHeight(height);
-    memo1_->setFixedHeight(std::max(0, height - kConsoleMargin));
-    memo1_->setVerticalScrollBarPolicy(height == kTallBarHeight ? Qt::ScrollBarAsNeeded
-                                                                : Qt::ScrollBarAlwaysOff);
 }
 
 void TfrmMain::MinimizeBar() {
     if (services_.settings.Get()->HideOstrelBarOnMinimize) {
-        panBottom_->hide();
+        bar_->hide();
         return;
     }
-    const int height = panBottom_->height();
-    if (height == kBarHeight) SetBarHeight(kCollapsedBarHeight);
-    if (height == kCollapsedBarHeight) SetBarHeight(kBarHeight);
+    bar_->ToggleCollapsed();
 }
 
 void TfrmMain::StartStatusTimers(const std::string& menuCaption) {
@@ -383,7 +387,7 @@ void TfrmMain::StartStatusTimers(const std::string& menuCaption) {
 }
 
 void TfrmMain::EnableMenuButton() {
-    tbOstrel_->setEnabled(true);
+    bar_->MenuButton()->setEnabled(true);
 }
 
 void TfrmMain::FocusForm() {
@@ -391,20 +395,20 @@ void TfrmMain::FocusForm() {
 }
 
 void TfrmMain::SetLockedGlyph(bool locked) {
-    tbOstrel_->setText(locked ? "Ostrel Menu" : "Ostrel Menu (unlocked)");
+    bar_->SetLockedGlyph(locked);
 }
 
 void TfrmMain::StartRelockCountdown() {
     lockCountdown_ = kRelockSeconds;
-    lblTimeToLock_->setText(QString("Locking in %1 sec").arg(lockCountdown_));
-    lblTimeToLock_->show();
+    bar_->TimeToLock()->setText(QString("%1 seconds to lock").arg(lockCountdown_));
+    bar_->TimeToLock()->show();
     lockTimer_.start();
 }
 
 void TfrmMain::ConsoleAppend(const std::string& text) {
     QMetaObject::invokeMethod(
-        memo1_,
-        [memo = QPointer<QPlainTextEdit>(memo1_), line = QString::fromStdString(text)] {
+        bar_->Console(),
+        [memo = QPointer<QPlainTextEdit>(bar_->Console()), line = QString::fromStdString(text)] {
             if (memo == nullptr) return;
             QTextCursor cursor = memo->textCursor();
             cursor.movePosition(QTextCursor::End);
@@ -514,16 +518,17 @@ void TfrmMain::BuildMenu() {
         exit->setText(locked ? "Unlock && E&xit" : "E&xit");
         services_.log.DebugLog("end pop1.popup");
     });
-    connect(&pop1_, &QMenu::aboutToHide, this, [this] { tbOstrel_->setDown(false); });
+    connect(&pop1_, &QMenu::aboutToHide, this, [this] { bar_->MenuButton()->setDown(false); });
 }
 
 void TfrmMain::OpenMenu() {
-    if (!tbOstrel_->isEnabled()) return;
+    QToolButton* tbOstrel = bar_->MenuButton();
+    if (!tbOstrel->isEnabled()) return;
     services_.log.DebugLog("tbOstrelClick");
-    tbOstrel_->setDown(true);
+    tbOstrel->setDown(true);
     // The button's top-left corner, 6 pixels left (not below the button's own 0) and 10 up; the
     // bar sits at the bottom, so the menu opens upwards from there.
-    const QPoint at = tbOstrel_->mapToGlobal(QPoint(0, -10));
+    const QPoint at = tbOstrel->mapToGlobal(QPoint(0, -10));
     pop1_.popup(at - QPoint(0, pop1_.sizeHint().height()));
 }
 
@@ -556,7 +561,7 @@ bool TfrmMain::HandleLockKey(QKeyEvent* key) {
     const KeyDownState state = KeyStateOf(key, LockKeyCode(key->key()));
     const SystemKeyDecision decision =
         DecideSystemKey(state, services_.settings.Get()->HideOstrelBar);
-    if (decision.hideBar) panBottom_->hide();
+    if (decision.hideBar) bar_->hide();
     if (decision.openMenu) menuTimer_.start();
     if (decision.discard) {
         services_.log.ConsoleLog("System Keys Intercepted");
@@ -576,7 +581,7 @@ bool TfrmMain::HandleLockKey(QKeyEvent* key) {
         }
         return true;
     }
-    if (state.virtualKey == kKeyEscape) tbOstrel_->setDown(false);
+    if (state.virtualKey == kKeyEscape) bar_->MenuButton()->setDown(false);
     return false;
 }
 
@@ -599,30 +604,19 @@ bool TfrmMain::eventFilter(QObject* watched, QEvent* event) {
         if (HandleLockKey(key)) return true;
         if (formKeys && HandleShortcut(key)) return true;
     }
+    if (event->type() == QEvent::ContextMenu && htmlFallback_ &&
+        (watched == panMain_ || panMain_->isAncestorOf(static_cast<QWidget*>(watched)))) {
+        // The page's own context menu never shows; three quick right clicks open ours.
+        if (rightClicks_.Click(services_.clock.TickMs())) menuTimer_.start();
+        return true;
+    }
     if (event->type() == QEvent::KeyRelease && formKeys) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_F1 && !key->isAutoRepeat()) {
             services_.log.ConsoleLog("frmMainHELP");
         }
     }
-    if (HandleBarMouse(watched, event)) return true;
     return QWidget::eventFilter(watched, event);
-}
-
-bool TfrmMain::HandleBarMouse(QObject* watched, const QEvent* event) {
-    const bool onMemo = watched == memo1_->viewport();
-    if (!onMemo && watched != panBottom_) return false;
-    if (event->type() == QEvent::Enter) tbOstrel_->setDown(false);
-    if (event->type() != QEvent::MouseButtonDblClick) return false;
-    const int height = panBottom_->height();
-    if (onMemo) {
-        if (height == kBarHeight) SetBarHeight(kTallBarHeight);
-        if (height == kTallBarHeight) SetBarHeight(kBarHeight);
-        return true;
-    }
-    if (height == kBarHeight) SetBarHeight(kCollapsedBarHeight);
-    if (height == kCollapsedBarHeight) SetBarHeight(kBarHeight);
-    return true;
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
@@ -747,13 +741,13 @@ void TfrmMain::LayoutTitleLine() {
 }
 
 void TfrmMain::MonitorOff() {
-    tbOstrel_->setDown(false);
+    bar_->MenuButton()->setDown(false);
     services_.log.WriteLog("Monitor turned off");
     Power().MonitorOff();
 }
 
 void TfrmMain::Sleep(AuthAction action) {
-    tbOstrel_->setDown(false);
+    bar_->MenuButton()->setDown(false);
     if (!services_.authorizer.Authorize(action)) return;
     LockNow();
     if (action == AuthAction::kHibernate) {
@@ -770,7 +764,8 @@ void TfrmMain::GoToUrl() {
 }
 
 void TfrmMain::ShowUrl() {
-    AskText("Current URL is:", QString::fromStdString(browserUrl_));
+    const std::string current = browserHistory_.empty() ? std::string() : browserHistory_.back();
+    AskText("Current URL is:", QString::fromStdString(current));
 }
 
 std::optional<QString> TfrmMain::AskText(const QString& prompt, const QString& text) {
@@ -785,7 +780,7 @@ std::optional<QString> TfrmMain::AskText(const QString& prompt, const QString& t
 
 void TfrmMain::LockNow() {
     lockTimer_.stop();
-    lblTimeToLock_->hide();
+    bar_->TimeToLock()->hide();
     session_->MarkLocked();
 }
 
@@ -796,6 +791,38 @@ PowerControl& TfrmMain::Power() {
             [this](const std::string& text) { services_.log.DebugLog(text); });
     }
     return *power_;
+}
+
+void TfrmMain::NetworkClick() {
+    const bool suspended = bar_->NetworkSuspended();
+    if (!services_.authorizer.Authorize(suspended ? AuthAction::kResumeNetwork
+                                                  : AuthAction::kSuspendNetwork)) {
+        return;
+    }
+    session_->SetNetworkAccess(suspended);
+}
+
+void TfrmMain::ConsoleToggleClick() {
+    if (!services_.authorizer.Authorize(AuthAction::kChangeConsoleMode)) {
+        services_.reporter.Report(std::string(kConsoleModeRefused));
+        return;
+    }
+    const bool console = !bar_->ConsoleShowing();
+    bar_->ShowConsolePage(console);
+    bar_->SetConsoleToggle(console);
+}
+
+void TfrmMain::HelpClick() {
+    if (!services_.authorizer.Authorize(AuthAction::kViewHelpFile)) {
+        services_.reporter.Report(std::string(kHelpFileRefused));
+        return;
+    }
+    Navigate(HelpIndexUrl());
+    helpStrip_->ShowAt(geometry(), bar_->height());
+}
+
+std::string TfrmMain::HelpIndexUrl() const {
+    return FileUrl(start_.programFolder + "htmlhelp/index.html");
 }
 
 void TfrmMain::Focus() {

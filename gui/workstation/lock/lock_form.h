@@ -18,9 +18,12 @@
 #include "platform/folder_listing.h"
 #include "platform/power_control.h"
 #include "workstation/lock/command_slot.h"
+#include "workstation/lock/help_strip.h"
 #include "workstation/lock/linux_lockdown.h"
 #include "workstation/lock/lock_session.h"
 #include "workstation/lock/lock_shortcuts.h"
+#include "workstation/lock/ostrel_bar.h"
+#include "workstation/lock/right_click_gesture.h"
 #include "workstation/lock/slf_plugins.h"
 #include "workstation/lock/slf_renderer.h"
 
@@ -64,9 +67,9 @@ public:
 
     // LockFormView
     void ResetSession() override;
-    void ClearStatusLabels() override {}
+    void ClearStatusLabels() override;
     void ShowConsolePage(bool console) override;
-    void ShowSysInfoPanel(bool) override {}
+    void ShowSysInfoPanel(bool show) override;
     void PrepareBar() override;
     void FillScreen() override;
     void ProcessEvents() override;
@@ -77,14 +80,14 @@ public:
     void PickAwayMessage() override;
     bool RunFirstRunDialog() override;
     void BringToForeground() override;
-    void LayOutBar() override {}
+    void LayOutBar() override;
     void MakeTopmost() override;
     void HideBar(bool entirely) override;
     void StartStatusTimers(const std::string& menuCaption) override;
-    void SetNetworkIndicator(bool) override {}
-    void SetConsoleToggle(bool) override {}
+    void SetNetworkIndicator(bool suspended) override;
+    void SetConsoleToggle(bool consoleShowing) override;
     void EnableMenuButton() override;
-    void OpenMiniBrowser(const std::string&) override {}
+    void OpenMiniBrowser(const std::string& url) override;
     void FocusDocument() override { FocusBox(); }
     void FocusForm() override;
     void SetLockedGlyph(bool locked) override;
@@ -98,7 +101,7 @@ public:
     void CloseProcessList() override {}
     void ReleaseBlackouts() override;
     void FreeLayoutControls() override;
-    void InvalidateScreen() override {}
+    void InvalidateScreen() override;
 
     // CommandHandler
     void LeaveMessage() override;
@@ -132,7 +135,6 @@ private:
     bool HandleLockKey(QKeyEvent* key);
     bool HandleShortcut(const QKeyEvent* key);
     void RunShortcut(LockShortcut shortcut);
-    bool HandleBarMouse(QObject* watched, const QEvent* event);
 
     // Hidden menu and pop-up menu items.
     void DeployOptions();
@@ -149,9 +151,13 @@ private:
     void LockNow();
     PowerControl& Power();
 
-    // The Ostrel bar: collapsed, normal, or tall with a scrolling console.
-    void SetBarHeight(int height);
+    // Ostrel bar buttons.
     void MinimizeBar();
+    void NetworkClick();
+    void ConsoleToggleClick();
+    void HelpClick();
+    void HelpBack();
+    std::string HelpIndexUrl() const;
 
     LockFormServices services_;
     const SessionStart start_;
@@ -160,25 +166,23 @@ private:
     std::unique_ptr<LockSession> session_;
 
     QWidget* panMain_;
-    QWidget* panBottom_;
-    QToolButton* tbOstrel_;
-    QToolButton* tbMinimize_;
-    QPlainTextEdit* memo1_;
-    QLabel* lblTimeToLock_;
+    TOstrelBar* bar_;
+    THelpStrip* helpStrip_;
     QMenu pop1_;
     QMenu* layoutsMenu_ = nullptr;
     std::unique_ptr<SlfRenderer> renderer_;
     std::unique_ptr<ConsoleMirror> consoleMirror_;
     std::vector<std::unique_ptr<TfrmBlackout>> blackouts_;
     std::unique_ptr<PowerControl> power_;
-    // The address the lock screen's browser shows.
-    std::string browserUrl_;
+    // The addresses the lock screen's browser has shown, the current one last.
+    std::vector<std::string> browserHistory_;
 
     QTimer nextCommandTimer_;
     QTimer menuTimer_;
     QTimer keyTimer_;
     QTimer restackTimer_;
     QTimer lockTimer_;
+    RightClickGesture rightClicks_;
     int lockCountdown_ = 0;
     bool htmlFallback_ = false;
     bool closeRequestQueued_ = false;

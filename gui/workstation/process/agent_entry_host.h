@@ -5,6 +5,7 @@
 #include <string>
 
 #include "linux/linux_instance_channel.h"
+#include "linux/x11_early_cover.h"
 #include "workstation/agent_environment.h"
 #include "workstation/process/process_entry.h"
 #include "workstation/tray/frm_ostrel.h"
@@ -33,6 +34,9 @@ private:
     AgentEnvironment& environment_;
     LinuxInstanceChannel& channel_;
     const std::string commandLineText_;
+    void ReleaseEarlyCoverOnLock();
+
+    std::unique_ptr<X11EarlyCover> earlyCover_;
     std::unique_ptr<QApplication> application_;
     std::unique_ptr<TfrmOstrel> frmOstrel_;
 };

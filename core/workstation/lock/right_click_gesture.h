@@ -1,0 +1,22 @@
+#pragma once
+
+#include <cstdint>
+
+namespace ostrel {
+
+// Three quick right clicks on the lock screen's page open the Ostrel menu.
+class RightClickGesture {
+public:
+    static constexpr std::int64_t kWindowMs = 2000;
+
+    // A right click at this tick; true when it completes the gesture.
+    bool Click(std::int64_t tickMs);
+    void Reset();
+
+private:
+    int count_ = 0;
+    std::int64_t lastTickMs_ = 0;
+    bool started_ = false;
+};
+
+}  // namespace ostrel
