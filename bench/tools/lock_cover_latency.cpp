@@ -23,8 +23,7 @@ bool CoversRoot(xcb_connection_t* connection, xcb_window_t window, const xcb_scr
     std::unique_ptr<xcb_get_geometry_reply_t, decltype(&free)> geometry(
         xcb_get_geometry_reply(connection, cookie, nullptr), &free);
     return geometry != nullptr && geometry->x <= 0 && geometry->y <= 0 &&
-           geometry->width >= screen.width_in_pixels &&
-           geometry->height >= screen.height_in_pixels;
+           geometry->width >= screen.width_in_pixels && geometry->height >= screen.height_in_pixels;
 }
 
 // Milliseconds from the start of the command to the covering map; negative on time-out.
@@ -38,8 +37,8 @@ double TimeOneRun(xcb_connection_t* connection, const xcb_screen_t& screen, char
     double elapsed = -1;
     const Clock::time_point deadline = start + std::chrono::seconds(10);
     while (elapsed < 0 && Clock::now() < deadline) {
-        std::unique_ptr<xcb_generic_event_t, decltype(&free)> event(
-            xcb_poll_for_event(connection), &free);
+        std::unique_ptr<xcb_generic_event_t, decltype(&free)> event(xcb_poll_for_event(connection),
+                                                                    &free);
         if (event == nullptr) {
             usleep(200);
             continue;

@@ -27,14 +27,14 @@ TEST_P(RightClickGestureTest, OpensOnThirdQuickClick) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, RightClickGestureTest,
-    ::testing::Values(
-        GestureCase{"ThreeQuick", {10000, 10300, 10600}, {2}},
-        GestureCase{"AtProcessStart", {0, 100, 200}, {2}},
-        GestureCase{"PauseBetweenSecondAndThird", {10000, 10500, 13000}, {}},
-        GestureCase{"PauseStartsNewSeries", {10000, 13000, 13500, 14000}, {3}},
-        GestureCase{"ExactlyTwoSecondsIsNotQuick", {10000, 12000, 14000}, {}},
-        GestureCase{"SixQuickOpenTwice", {1000, 1100, 1200, 1300, 1400, 1500}, {2, 5}},
-        GestureCase{"TwoQuickNeverOpen", {1000, 1100}, {}}),
+    ::testing::Values(GestureCase{"ThreeQuick", {10000, 10300, 10600}, {2}},
+                      GestureCase{"AtProcessStart", {0, 100, 200}, {2}},
+                      GestureCase{"PauseBetweenSecondAndThird", {10000, 10500, 13000}, {}},
+                      GestureCase{"PauseStartsNewSeries", {10000, 13000, 13500, 14000}, {3}},
+                      GestureCase{"ExactlyTwoSecondsIsNotQuick", {10000, 12000, 14000}, {}},
+                      GestureCase{
+                          "SixQuickOpenTwice", {1000, 1100, 1200, 1300, 1400, 1500}, {2, 5}},
+                      GestureCase{"TwoQuickNeverOpen", {1000, 1100}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RightClickGestureReset, ForgetsEarlierClicks) {

@@ -14,9 +14,10 @@ constexpr int kRightGap = 17;
 THelpStrip::THelpStrip(QWidget* parent) : QWidget(parent) {
     setObjectName("panExitHelp");
     setAutoFillBackground(true);
-    setStyleSheet("#panExitHelp { background: #202838; border: 1px solid #5a6a8a; }"
-                  "QLabel { color: white; padding: 4px 8px; }"
-                  "QLabel a { color: #9fd0ff; }");
+    setStyleSheet(
+        "#panExitHelp { background: #202838; border: 1px solid #5a6a8a; }"
+        "QLabel { color: white; padding: 4px 8px; }"
+        "QLabel a { color: #9fd0ff; }");
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 2, 4, 2);
     const auto addLink = [this, row](const char* name, const QString& text, auto signal) {
