@@ -1,5 +1,6 @@
 #include "common/number_helpers.h"
 
+#include <charconv>
 #include <string>
 
 namespace ostrel {
@@ -16,6 +17,22 @@ std::string FormatDuration(std::int64_t seconds) {
     const std::string withHours = std::to_string(hours) + " hrs " + withMinutes;
     if (days == 0) return withHours;
     return std::to_string(days) + " days " + withHours;
+}
+
+std::string FormatDuration(std::string_view secondsText) {
+    const auto seconds = ParseWholeNumber(secondsText);
+    if (!seconds || *seconds < 0) return "(n/a)";
+    return FormatDuration(*seconds);
+}
+
+std::optional<std::int64_t> ParseWholeNumber(std::string_view text) {
+    if (text.starts_with('+')) text.remove_prefix(1);
+    std::int64_t value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::string FormatCount(std::int64_t n) {

@@ -139,18 +139,21 @@ std::string PadLeft6(std::string_view text) {
     return std::string(kWidth - characters, ' ').append(text);
 }
 
-std::string FormEncode(std::string_view text) {
+namespace {
+
+// Every byte up to the first NUL that `keep` accepts stays, a blank becomes "+" when `blankAsPlus`,
+// every other byte becomes "%" and two upper-case hexadecimal digits.
+template <typename Keep>
+std::string EncodeBytes(std::string_view text, Keep keep, bool blankAsPlus) {
     static constexpr char kHexDigits[] = "0123456789ABCDEF";
     std::string encoded;
     encoded.reserve(text.size());
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
         if (byte == '\0') break;
-        const bool letter = (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
-        if (byte == ' ') {
+        if (blankAsPlus && byte == ' ') {
             encoded += '+';
-        } else if (letter || byte == '*' || byte == '-' || byte == '.' || byte == '@' ||
-                   byte == '_') {
+        } else if (keep(byte)) {
             encoded += c;
         } else {
             encoded += '%';
@@ -159,6 +162,32 @@ std::string FormEncode(std::string_view text) {
         }
     }
     return encoded;
+}
+
+bool IsAsciiLetter(unsigned char byte) {
+    return (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z');
+}
+
+}  // namespace
+
+std::string FormEncode(std::string_view text) {
+    return EncodeBytes(
+        text,
+        [](unsigned char byte) {
+            return IsAsciiLetter(byte) || byte == '*' || byte == '-' || byte == '.' ||
+                   byte == '@' || byte == '_';
+        },
+        true);
+}
+
+std::string PercentEncode(std::string_view text) {
+    return EncodeBytes(
+        text,
+        [](unsigned char byte) {
+            return IsAsciiLetter(byte) || (byte >= '0' && byte <= '9') || byte == '-' ||
+                   byte == '.' || byte == '_' || byte == '~';
+        },
+        false);
 }
 
 std::string FileUrl(std::string_view path) {

@@ -32,6 +32,10 @@ std::string PadLeft6(std::string_view text);
 // Form encoding up to the first NUL: a blank becomes "+", the bytes "*-.@_" and ASCII letters
 // stay, every other byte becomes "%" and two upper-case hexadecimal digits.
 std::string FormEncode(std::string_view text);
+// Percent encoding up to the first NUL: letters, digits and "-._~" stay, every other byte
+// (blanks included) becomes "%" and two upper-case hexadecimal digits. A decoder that turns "+"
+// into a blank and splits at "&" reads the text back unchanged, line breaks included.
+std::string PercentEncode(std::string_view text);
 
 // "file:///" followed by the path with every "\" turned into "/"; the leading "/" of an absolute
 // path is not doubled, so "/home/x" gives "file:///home/x".

@@ -148,6 +148,19 @@ TEST(TextHelpers, FormEncode) {
     for (const auto& [text, expected] : cases) EXPECT_EQ(FormEncode(text), expected) << text;
 }
 
+TEST(TextHelpers, PercentEncode) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"Az09-._~", "Az09-._~"},
+        {"a b+c", "a%20b%2Bc"},
+        {"a&b=c%d?e/f", "a%26b%3Dc%25d%3Fe%2Ff"},
+        {"\r\n*@", "%0D%0A%2A%40"},
+        {"\xC3\xA9\xFF", "%C3%A9%FF"},
+        {std::string("ab\0cd", 5), "ab"},
+        {"", ""},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(PercentEncode(text), expected) << text;
+}
+
 TEST(TextHelpers, FileUrl) {
     const std::pair<std::string, std::string> cases[] = {
         {"/home/x/layouts/html/blue.html", "file:///home/x/layouts/html/blue.html"},
