@@ -1,21 +1,30 @@
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTextStream>
+#include <string>
+#include <vector>
 
-#include "common/ini_file.h"
-#include "common/settings_store.h"
-#include "linux/linux_file_system.h"
-#include "linux/linux_system_info.h"
+#include "console/manager_cli.h"
+#include "console/manager_command_line.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Ostrel Manager");
-
-    ostrel::LinuxFileSystem files;
-    const ostrel::LinuxSystemInfo system;
-    const ostrel::IniFile registry(files, ostrel::RegistryStorePath(system.ConfigFolder()));
-    const std::string agent = registry.ReadString("Ostrel 3.0\\General", "sAppLocation", "");
-    QTextStream(stdout) << "Ostrel Manager: workstation program "
-                        << (agent.empty() ? QString("not recorded") : QString::fromStdString(agent))
-                        << Qt::endl;
-    return 0;
+    const std::vector<std::string> arguments(argv + 1, argv + argc);
+    const ostrel::ParsedInvocation parsed = ostrel::ParseManagerArguments(arguments);
+    if (!parsed.error.empty()) {
+        QTextStream(stderr) << "ostrelmanager: " << QString::fromStdString(parsed.error)
+                            << "\nTry ostrelmanager --help." << Qt::endl;
+        return ostrel::kExitUsage;
+    }
+    if (parsed.invocation.help) {
+        QTextStream(stdout) << QString::fromStdString(std::string(ostrel::ManagerHelpText()));
+        return ostrel::kExitDone;
+    }
+    if (parsed.invocation.command.empty()) {
+        QTextStream(stderr) << "Ostrel Manager: the window is not built yet; use a command "
+                               "(ostrelmanager --help)."
+                            << Qt::endl;
+        return ostrel::kExitUsage;
+    }
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("Ostrel Manager");
+    return ostrel::RunManagerCommand(parsed.invocation);
 }
