@@ -96,6 +96,11 @@ std::string Replace(std::string_view text, std::string_view find, std::string_vi
 
 }  // namespace
 
+bool SameText(std::string_view a, std::string_view b) {
+    const auto upper = [](char c) { return kUpperCase[static_cast<unsigned char>(c)]; };
+    return std::ranges::equal(a, b, {}, upper, upper);
+}
+
 std::string ReplaceAll(std::string_view text, std::string_view find, std::string_view replacement) {
     return Replace(text, find, replacement, UpperCaseByte{});
 }

@@ -15,6 +15,9 @@ std::string ReplaceAll(std::string_view text, std::string_view find, std::string
 std::string ReplaceAllExact(std::string_view text, std::string_view find,
                             std::string_view replacement);
 
+// Whether two texts are equal when ASCII letters are compared without regard to case.
+bool SameText(std::string_view a, std::string_view b);
+
 // When the start marker occurs (case-sensitive) or is empty: the text after its first occurrence,
 // cut before the first following occurrence of the end marker. A start marker that does not occur
 // gives the whole text; an end marker that is empty or does not occur cuts nothing.
