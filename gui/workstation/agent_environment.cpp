@@ -27,10 +27,15 @@ void AgentEnvironment::CreateFolders() {
 }
 
 void AgentEnvironment::LoadSettings() {
-    const SettingsContext context{system_.ProgramFolder(), kSystemFolder, system_.ComputerAddress()};
+    const SettingsContext context{system_.ProgramFolder(), kSystemFolder,
+                                  system_.ComputerAddress()};
     settings_ = std::make_unique<OstrelSettingsStore>(files_, log_, dialogs_, context,
                                                       system_.ConfigFolder());
     settings_->Start();
+    // Loaded here, not only when a lock form applies the settings: a save before the first lock
+    // would otherwise write an empty list.
+    awayPresets_.Load(settings_->Get()->awayMessages);
+    settings_->SetAwayPresetsSource([this] { return awayPresets_.StoredForm(); });
     log_.SetDoLog(settings_->Get()->DoLog);
     users_ = std::make_unique<UserList>(files_, system_.ProgramFolder() + "userlist.dat");
 }

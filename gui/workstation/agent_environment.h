@@ -10,6 +10,8 @@
 #include "linux/linux_clock.h"
 #include "linux/linux_file_system.h"
 #include "linux/linux_system_info.h"
+#include "workstation/messages/away_presets.h"
+#include "workstation/messages/pending_remote_message.h"
 
 namespace ostrel {
 
@@ -32,6 +34,10 @@ public:
     EventLog& Log() { return log_; }
     OstrelSettingsStore& Settings() { return *settings_; }
     UserList& Users() { return *users_; }
+    // The remote message waiting for the lock form; the network thread writes it.
+    PendingRemoteMessage& PendingMessage() { return pendingRemoteMessage_; }
+    // The live away-message presets; the settings store saves their stored form.
+    AwayPresets& Presets() { return awayPresets_; }
 
 private:
     LinuxFileSystem files_;
@@ -41,6 +47,8 @@ private:
     EventLog log_;
     std::unique_ptr<OstrelSettingsStore> settings_;
     std::unique_ptr<UserList> users_;
+    PendingRemoteMessage pendingRemoteMessage_;
+    AwayPresets awayPresets_;
 };
 
 }  // namespace ostrel

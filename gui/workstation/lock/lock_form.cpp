@@ -23,6 +23,10 @@
 #include "workstation/lock/slf_layout_menu.h"
 #include "workstation/lock/slf_layouts_menu.h"
 #include "workstation/lock/system_keys.h"
+#include "workstation/lock/slf_label.h"
+#include "workstation/messages/leave_message_form.h"
+#include "workstation/messages/messages_form.h"
+#include "workstation/messages/pick_away_msg_form.h"
 
 namespace ostrel {
 
@@ -136,6 +140,16 @@ TfrmMain::TfrmMain(LockFormServices services, SessionStart start)
     connect(bar_, &TOstrelBar::helpClicked, this, &TfrmMain::HelpClick);
     connect(bar_, &TOstrelBar::pageLinkClicked, this,
             [this](const QString& url) { Navigate(url.toStdString()); });
+    connect(renderer_.get(), &SlfRenderer::leaveMessageClicked, this, [this] {
+        services_.log.DebugLog("LeaveMessage Request by BTN");
+        LeaveAMessage();
+    });
+    connect(renderer_.get(), &SlfRenderer::messageCountClicked, this, [this] {
+        services_.log.DebugLog("MessageCountLabel - Clicked");
+        ReadMessages();
+    });
+    connect(renderer_.get(), &SlfRenderer::messageCountDoubleClicked, this,
+            [this] { services_.log.DebugLog("MessageCountLabel - Double Clicked"); });
 
     consoleMirror_ = std::make_unique<ConsoleMirror>(bar_->Console());
     services_.log.SetLockConsole(consoleMirror_.get());
@@ -272,6 +286,7 @@ void TfrmMain::FillMenus() {
 }
 
 void TfrmMain::ApplySettings(const TOstrelSettings& settings) {
+    services_.awayPresets.Load(settings.awayMessages);
     QPalette barPalette = bar_->palette();
     if (const auto colour = ParseColourText(settings.color)) {
         if (const auto qcolour = ToQColor(*colour, barPalette)) {
@@ -299,6 +314,8 @@ void TfrmMain::ApplySettings(const TOstrelSettings& settings) {
         const SlfContext context{start_.programFolder, session_->AwayMessage()};
         LoadSLFLayout(settings.LayoutFile, context, *renderer_,
                       {services_.files, services_.dialogs, plugins_});
+        // A layout loaded again (refresh, another layout) keeps counting the session's notes.
+        if (!messages_.Empty()) ShowMessageCount();
     } else {
         // Web layouts are drawn as plain credentials until the embedded browser exists.
         htmlFallback_ = true;
@@ -338,7 +355,18 @@ void TfrmMain::HelpBack() {
 }
 
 void TfrmMain::PickAwayMessage() {
-    session_->SetAwayMessage(services_.settings.Get()->DefaultAwayMessage);
+    RunAwayPicker(true);
+}
+
+void TfrmMain::RunAwayPicker(bool countdown) {
+    const auto settings = services_.settings.Get();
+    TfrmPickAwayMsg picker(services_.awayPresets,
+                           {session_->AwayMessage(), settings->DefaultAwayMessage,
+                            settings->secsBeforeDefaultMsg, countdown},
+                           this);
+    picker.exec();
+    session_->SetAwayMessage(picker.Chosen());
+    renderer_->AwayMessageLabel()->SetCaption(QString::fromStdString(picker.Chosen()));
 }
 
 bool TfrmMain::RunFirstRunDialog() {
@@ -634,11 +662,44 @@ void TfrmMain::showEvent(QShowEvent* event) {
     if (services_.settings.Get()->LayoutMode == 0 || htmlFallback_) renderer_->FocusCredentials();
 }
 
-void TfrmMain::LeaveMessage() {
-    services_.log.DebugLog("leavemessage: no message store yet");
+void TfrmMain::AddMessage(const std::string& from, const std::string& subject,
+                          const std::string& body) {
+    messages_.Add({services_.clock.Now(), from, subject, body});
+    ShowMessageCount();
 }
+
+void TfrmMain::ShowMessageCount() {
+    SlfLabel* label = renderer_->MessageCountLabel();
+    label->SetCaption(QString::fromStdString(MessageCountText(messages_.Count())));
+    services_.log.DebugLog("lblMessageCount: " + label->text().toStdString());
+}
+
+bool TfrmMain::LeaveAMessage() {
+    services_.log.DebugLog("LeaveAMessage");
+    TfrmLeaveMessage dialog(*services_.settings.Get(), services_.dialogs, this);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const NoteEntry note = dialog.Note();
+    AddMessage(note.from, note.subject, note.message);
+    services_.log.WriteLog("Note left by: " + messages_.At(messages_.Count() - 1).From);
+    return true;
+}
+
+void TfrmMain::RunMessageReader() {
+    TfrmMessages reader(messages_, this);
+    services_.log.DebugLog("frmMessages: Message " + std::to_string(reader.Selected() + 1) + " of " +
+                           std::to_string(messages_.Count()));
+    reader.exec();
+}
+
+void TfrmMain::LeaveMessage() {
+    LeaveAMessage();
+}
+
 void TfrmMain::RemoteMessage() {
-    services_.log.DebugLog("remotemessage: no message store yet");
+    const std::optional<RemoteMessageTexts> message = services_.pendingMessage.Take();
+    if (!message) return;
+    AddMessage(message->From, message->Subject, RemoteMessageBody(*message));
+    services_.log.ConsoleLog("You received a message from remote address.");
 }
 void TfrmMain::Options() {
     services_.log.DebugLog(std::to_string(services_.clock.TickMs()) + "Options1click");
@@ -662,7 +723,9 @@ void TfrmMain::ReadMessages() {
 
 void TfrmMain::ChangeAwayMessage() {
     if (!services_.authorizer.Authorize(AuthAction::kChangeAwayMessage)) return;
-    services_.log.DebugLog("changeawaymessage: no picker yet");
+    RunAwayPicker(false);
+    services_.log.DebugLog("Refresh Layout");
+    Refresh();
 }
 void TfrmMain::Logs() {
     services_.log.DebugLog("logs: no log viewer yet");

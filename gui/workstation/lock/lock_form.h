@@ -26,6 +26,9 @@
 #include "workstation/lock/right_click_gesture.h"
 #include "workstation/lock/slf_plugins.h"
 #include "workstation/lock/slf_renderer.h"
+#include "workstation/messages/away_presets.h"
+#include "workstation/messages/message_list.h"
+#include "workstation/messages/pending_remote_message.h"
 
 class QLabel;
 
@@ -47,6 +50,8 @@ struct LockFormServices {
     const SecurityEventReporter& reporter;
     ProcessLauncher& launcher;
     TrayLink& tray;
+    AwayPresets& awayPresets;
+    PendingRemoteMessage& pendingMessage;
 };
 
 // The full-screen lock form of one lock session. Covers the first monitor (blackout forms cover
@@ -94,8 +99,8 @@ public:
     void StartRelockCountdown() override;
     void ConsoleAppend(const std::string& text) override;
     void StopCommandTimer() override { nextCommandTimer_.stop(); }
-    int MessageCount() override { return 0; }
-    void RunMessageReader() override {}
+    int MessageCount() override { return messages_.Count(); }
+    void RunMessageReader() override;
     int PluginCount() override;
     void StopPlugins() override;
     void CloseProcessList() override {}
@@ -118,6 +123,12 @@ public:
     void FocusBox();
     void UnlockExitClick();
 
+    // Stores a note and shows the new count.
+    void AddMessage(const std::string& from, const std::string& subject, const std::string& body);
+    // The leave-a-note dialog; true when a note was stored.
+    bool LeaveAMessage();
+    const TMessageList& Messages() const { return messages_; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -131,6 +142,9 @@ private:
     void OpenMenu();
     void BuildMenu();
     void ChangeLayout(const std::string& path);
+    // Runs the away-message picker and shows the message it chose.
+    void RunAwayPicker(bool countdown);
+    void ShowMessageCount();
     void UpdateClocks();
     bool HandleLockKey(QKeyEvent* key);
     bool HandleShortcut(const QKeyEvent* key);
@@ -176,6 +190,7 @@ private:
     std::unique_ptr<PowerControl> power_;
     // The addresses the lock screen's browser has shown, the current one last.
     std::vector<std::string> browserHistory_;
+    TMessageList messages_;
 
     QTimer nextCommandTimer_;
     QTimer menuTimer_;

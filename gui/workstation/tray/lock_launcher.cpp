@@ -51,7 +51,9 @@ void LockLauncher::Launch() {
                               authorizer_,
                               reporter_,
                               launcher_,
-                              *this};
+                              *this,
+                              environment_.Presets(),
+                              environment_.PendingMessage()};
     frmMain_ = new TfrmMain(services, std::move(start));
     starting_ = true;
     frmMain_->Startup();
