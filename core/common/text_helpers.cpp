@@ -209,4 +209,12 @@ std::string FileTitle(std::string_view path) {
     return std::string(name.substr(0, name.size() - std::min(name.size(), kExtensionLength)));
 }
 
+std::string LowerCaseAscii(std::string_view text) {
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lower;
+}
+
 }  // namespace ostrel

@@ -48,4 +48,7 @@ std::string FileUrl(std::string_view path);
 // characters, that is without a three-letter extension and its dot.
 std::string FileTitle(std::string_view path);
 
+// The text with the letters A to Z made lower case; other bytes stay.
+std::string LowerCaseAscii(std::string_view text);
+
 }  // namespace ostrel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ public:
     bool writeStartupDataWorks = true;
     // Runs inside the first-run dialog; returns whether its Exit button was used.
     std::function<bool()> firstRunDialog = [] { return false; };
+    // What LostSession gives; the last record kept by RecordLockedSession (dropped by Clear).
+    std::optional<LockedSessionRecord> lostSession;
+    std::optional<LockedSessionRecord> recordedSession;
 
     void ResetSession() override { Note("ResetSession"); }
     void ClearStatusLabels() override { Note("ClearStatusLabels"); }
@@ -40,7 +44,9 @@ public:
     void LayOutBar() override { Note("LayOutBar"); }
     void MakeTopmost() override { Note("MakeTopmost"); }
     void HideBar(bool entirely) override { Note("HideBar", entirely); }
-    void StartStatusTimers(const std::string& caption) override { Note("StartStatusTimers " + caption); }
+    void StartStatusTimers(const std::string& caption) override {
+        Note("StartStatusTimers " + caption);
+    }
     void SetNetworkIndicator(bool suspended) override { Note("SetNetworkIndicator", suspended); }
     void SetConsoleToggle(bool console) override { Note("SetConsoleToggle", console); }
     void EnableMenuButton() override { Note("EnableMenuButton"); }
@@ -75,6 +81,11 @@ public:
     }
     void SetSessionPolicies(bool on) override { Note("SetSessionPolicies", on); }
     void CloseTaskManagers() override { Note("CloseTaskManagers"); }
+    void SetTaskManagerCloser(bool on, int intervalMs) override {
+        Note("SetTaskManagerCloser " + std::string(on ? "true " : "false ") +
+             std::to_string(intervalMs));
+    }
+    void SetAutoMinimize(bool on) override { Note("SetAutoMinimize", on); }
     void HookSystemKeys() override { Note("HookSystemKeys"); }
     void UnhookSystemKeys() override { Note("UnhookSystemKeys"); }
     void SetNetworkAccess(bool resume) override { Note("SetNetworkAccess", resume); }
@@ -92,6 +103,15 @@ public:
     }
     void StartRestartProgram() override { Note("StartRestartProgram"); }
     void TerminateProcess() override { Note("TerminateProcess"); }
+    std::optional<LockedSessionRecord> LostSession() override { return lostSession; }
+    void RecordLockedSession(const LockedSessionRecord& record) override {
+        Note("RecordLockedSession");
+        recordedSession = record;
+    }
+    void ClearLockedSession() override {
+        Note("ClearLockedSession");
+        recordedSession.reset();
+    }
 
 private:
     void Note(const std::string& call) { calls.push_back(call); }

@@ -3,21 +3,9 @@
 #include <xcb/screensaver.h>
 #include <xcb/xcb.h>
 
-#include <cstdlib>
-#include <memory>
+#include "linux/xcb_reply.h"
 
 namespace ostrel {
-namespace {
-
-template <typename Reply>
-using ReplyPtr = std::unique_ptr<Reply, decltype(&std::free)>;
-
-template <typename Reply>
-ReplyPtr<Reply> Own(Reply* reply) {
-    return ReplyPtr<Reply>(reply, &std::free);
-}
-
-}  // namespace
 
 X11IdleSource::X11IdleSource() : X11IdleSource(nullptr) {}
 

@@ -9,27 +9,7 @@ fi
 ip link set lo up
 bin_dir="$1"
 . "$(dirname "$0")/lib/agent_env.sh"
-python=/usr/bin/python3
-if ! command -v dbus-daemon >/dev/null || ! "$python" -c "import dbusmock" 2>/dev/null; then
-  echo "FAIL: needs dbus-daemon and python3-dbusmock"
-  exit 1
-fi
-
-dbus-daemon --session --nofork --print-address=1 >"$work/bus" 2>/dev/null &
-agent_pids+=($!)
-wait_for "[ -s '$work/bus' ]" || fail "no private bus"
-bus=$(head -n1 "$work/bus")
-# Runs Python with `bus` connected to the private bus.
-on_bus() {
-  "$python" -c "import dbus; bus = dbus.bus.BusConnection('$bus'); $1"
-}
-owned() { on_bus "assert bus.name_has_owner('$1')"; }
-for template in logind:org.freedesktop.login1 upower:org.freedesktop.UPower; do
-  DBUS_SESSION_BUS_ADDRESS="$bus" "$python" -m dbusmock --session -t "${template%%:*}" \
-    >/dev/null 2>&1 &
-  agent_pids+=($!)
-  wait_for "owned ${template#*:}" 10 || fail "no ${template%%:*} mock"
-done
+start_mocks logind:org.freedesktop.login1 upower:org.freedesktop.UPower
 prepare_for_sleep() {
   on_bus "bus.get_object('org.freedesktop.login1', '/org/freedesktop/login1').EmitSignal(
     'org.freedesktop.login1.Manager', 'PrepareForSleep', 'b', [$1],

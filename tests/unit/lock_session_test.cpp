@@ -4,10 +4,10 @@
 
 #include <algorithm>
 
+#include "../support/fake_lock_form.h"
 #include "common/passwords.h"
 #include "fake/fake_clock.h"
 #include "fake/fake_file_system.h"
-#include "../support/fake_lock_form.h"
 #include "fake/recording_datagram_sender.h"
 #include "fake/recording_dialogs.h"
 #include "fake/recording_lock_parts.h"
@@ -19,11 +19,22 @@ using Calls = std::vector<std::string>;
 
 // The desktop-wide measures, the part of a session's calls whose order matters most.
 const Calls kMeasures = {
-    "HideTaskBar",          "ShowTaskBar",        "SetGlobalAutoRunSetting 255",
-    "SetGlobalAutoRunSetting 149", "SetGlobalAutoRunSetting 7", "SetDisableAutoPlaySetting 1",
-    "SetDisableAutoPlaySetting 0", "SetSessionPolicies false", "SetSessionPolicies true",
-    "CloseTaskManagers",    "HookSystemKeys",     "UnhookSystemKeys",
-    "SetNetworkAccess false", "SetNetworkAccess true", "MinimizeAll", "LockWorkStation",
+    "HideTaskBar",
+    "ShowTaskBar",
+    "SetGlobalAutoRunSetting 255",
+    "SetGlobalAutoRunSetting 149",
+    "SetGlobalAutoRunSetting 7",
+    "SetDisableAutoPlaySetting 1",
+    "SetDisableAutoPlaySetting 0",
+    "SetSessionPolicies false",
+    "SetSessionPolicies true",
+    "CloseTaskManagers",
+    "HookSystemKeys",
+    "UnhookSystemKeys",
+    "SetNetworkAccess false",
+    "SetNetworkAccess true",
+    "MinimizeAll",
+    "LockWorkStation",
 };
 
 class LockSessionTest : public testing::Test {
@@ -48,7 +59,8 @@ protected:
         Calls measures;
         std::copy_if(parts_.calls.begin(), parts_.calls.end(), std::back_inserter(measures),
                      [](const std::string& call) {
-                         return std::find(kMeasures.begin(), kMeasures.end(), call) != kMeasures.end();
+                         return std::find(kMeasures.begin(), kMeasures.end(), call) !=
+                                kMeasures.end();
                      });
         return measures;
     }
@@ -78,9 +90,10 @@ TEST_F(LockSessionTest, ShutdownUndoesEveryMeasureInOrder) {
     session.Startup();
     EXPECT_TRUE(session.Locked());
     EXPECT_FALSE(session.AllowClose());
-    EXPECT_EQ(Measures(), (Calls{"SetNetworkAccess false", "HideTaskBar", "SetGlobalAutoRunSetting 255",
-                                "SetDisableAutoPlaySetting 1", "SetSessionPolicies false",
-                                "CloseTaskManagers", "HookSystemKeys"}));
+    EXPECT_EQ(Measures(),
+              (Calls{"SetNetworkAccess false", "HideTaskBar", "SetGlobalAutoRunSetting 255",
+                     "SetDisableAutoPlaySetting 1", "SetSessionPolicies false", "CloseTaskManagers",
+                     "HookSystemKeys"}));
 
     parts_.calls.clear();
     session.Shutdown();
@@ -158,7 +171,8 @@ TEST_F(LockSessionTest, AccountCredentialsInMultiUserMode) {
     EXPECT_FALSE(session.CheckExitCredentials("eve", "pw2"));  // a disabled account
     EXPECT_FALSE(session.CheckExitCredentials("bob", "wrong"));
     EXPECT_EQ(session.Commands().TakePending(), std::nullopt);
-    EXPECT_NE(Log().find("] Bad Username/Password entered to exit Ostrel: bob\r\n"), std::string::npos);
+    EXPECT_NE(Log().find("] Bad Username/Password entered to exit Ostrel: bob\r\n"),
+              std::string::npos);
     EXPECT_EQ(Log().find("wrong"), std::string::npos);
     EXPECT_TRUE(session.CheckExitCredentials("BOB", "pw1"));
     EXPECT_EQ(session.Commands().TakePending(), "shutdown");
@@ -199,6 +213,64 @@ TEST_F(LockSessionTest, NetworkIsSuspendedOncePerSession) {
     session.OstrelSettingsApply();
     EXPECT_EQ(std::count(parts_.calls.begin(), parts_.calls.end(), "SetNetworkAccess false"), 1);
     EXPECT_TRUE(session.NetworkSuspended());
+}
+
+TEST_F(LockSessionTest, LockedSessionIsRecordedUntilShutdown) {
+    store_.Modify([](TOstrelSettings& s) { s.suspendNetwork = true; });
+    parts_.globalAutoRun = 7;
+    LockSession& session = NewSession();
+    session.Startup();
+    // Recorded once locked, with what the session's end restores.
+    EXPECT_EQ(parts_.recordedSession, (LockedSessionRecord{7, 0, true}));
+    const auto hook = std::find(parts_.calls.begin(), parts_.calls.end(), "HookSystemKeys");
+    EXPECT_NE(std::find(hook, parts_.calls.end(), "RecordLockedSession"), parts_.calls.end());
+
+    parts_.calls.clear();
+    session.Shutdown();
+    EXPECT_EQ(parts_.recordedSession, std::nullopt);
+    // Dropped only once every measure is undone, before the form goes.
+    const auto resumed =
+        std::find(parts_.calls.begin(), parts_.calls.end(), "SetNetworkAccess true");
+    const auto cleared = std::find(parts_.calls.begin(), parts_.calls.end(), "ClearLockedSession");
+    const auto closed = std::find(parts_.calls.begin(), parts_.calls.end(), "CloseMainForm");
+    EXPECT_LT(resumed, cleared);
+    EXPECT_LT(cleared, closed);
+}
+
+TEST_F(LockSessionTest, NothingIsRecordedWhenStartupStopsBeforeTheLock) {
+    store_.Modify([](TOstrelSettings& s) { s.passwordHash.clear(); });
+    NewSession().Startup();
+    EXPECT_FALSE(Called("RecordLockedSession"));
+}
+
+TEST_F(LockSessionTest, SessionAfterAnUnexpectedExitRestoresWhatTheLostOneFound) {
+    // The lost session had set the lock's values and suspended the network.
+    store_.Modify([](TOstrelSettings& s) { s.suspendNetwork = true; });
+    parts_.lostSession = LockedSessionRecord{7, 0, true};
+    parts_.globalAutoRun = 255;
+    parts_.disableAutoPlay = 1;
+    LockSession& session = NewSession();
+    session.Startup();
+    EXPECT_TRUE(session.NetworkSuspended());
+    EXPECT_FALSE(Called("SetNetworkAccess false"));  // suspended once, by the lost session
+    EXPECT_EQ(parts_.recordedSession, (LockedSessionRecord{7, 0, true}));
+
+    parts_.calls.clear();
+    session.Shutdown();
+    EXPECT_EQ(Measures(), (Calls{"ShowTaskBar", "SetSessionPolicies true", "UnhookSystemKeys",
+                                 "SetGlobalAutoRunSetting 7", "SetDisableAutoPlaySetting 0",
+                                 "SetNetworkAccess true"}));
+}
+
+TEST_F(LockSessionTest, WindowWatchersFollowTheSettings) {
+    store_.Modify([](TOstrelSettings& s) {
+        s.StopTaskMgr = true;
+        s.TaskMgrScanTime = 750;
+        s.autoHide = true;
+    });
+    NewSession().Startup();
+    EXPECT_TRUE(Called("SetTaskManagerCloser true 750"));
+    EXPECT_TRUE(Called("SetAutoMinimize true"));
 }
 
 }  // namespace

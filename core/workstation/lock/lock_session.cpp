@@ -52,7 +52,11 @@ void LockSession::Startup() {
     ConsoleLine("Current User: " + start_.userName);
     if (start_.isAdmin) ConsoleAppend(" (Administrator)");
 
-    networkSuspended_ = false;
+    // A session taking over from an agent that died while locked finishes that session's work:
+    // the network it suspended and the autorun values it found.
+    lostSession_ = tray_.LostSession();
+    networkSuspended_ = lostSession_ && lostSession_->networkSuspended;
+    if (networkSuspended_) view_.SetNetworkIndicator(true);
     view_.PrepareBar();
     view_.FillScreen();
     view_.ProcessEvents();
@@ -100,6 +104,7 @@ void LockSession::Startup() {
     log_.DebugLog("GetDisableAutoPlaySetting: " + std::to_string(disableAutoPlay));
     ConsoleLine("Setting new AutoRun parameters...");
     savedAutoRun_ = {globalAutoRun, disableAutoPlay};
+    if (lostSession_) savedAutoRun_ = {lostSession_->globalAutoRun, lostSession_->disableAutoPlay};
     desktop_.SetGlobalAutoRunSetting(kAutoRunAllDrivesOff);
     desktop_.SetDisableAutoPlaySetting(kAutoPlayOff);
     ConsoleAppend("Done.");
@@ -109,6 +114,8 @@ void LockSession::Startup() {
     desktop_.HookSystemKeys();
 
     locked_ = true;
+    sessionRecorded_ = true;
+    RecordSession();
     if (settings->LogOstrelStart) {
         log_.WriteLog("Ostrel 3.0 started by " + start_.userName + " (" + start_.startReason + ")");
     }
@@ -149,6 +156,8 @@ void LockSession::OstrelSettingsApply() {
     const auto settings = settings_.Get();
     ConsoleLine("Applying settings...");
     if (settings->suspendNetwork && !networkSuspended_) SetNetworkAccess(false);
+    desktop_.SetTaskManagerCloser(settings->StopTaskMgr, settings->TaskMgrScanTime);
+    desktop_.SetAutoMinimize(settings->autoHide);
     if (awayMessage_.empty()) awayMessage_ = settings->DefaultAwayMessage;
     ConsoleLine(settings->LayoutMode != 0 ? "Loading HTML layout: " + settings->LayoutFile
                                           : "Loading SLF layout: " + settings->LayoutFile);
@@ -186,6 +195,9 @@ void LockSession::Shutdown() {
         SetNetworkAccess(true);
         ConsoleAppend("Done.");
     }
+    // Every measure is undone: a restarted agent has nothing left to lock or restore.
+    sessionRecorded_ = false;
+    tray_.ClearLockedSession();
 
     const auto settings = settings_.Get();
     if (settings->LogOstrelExit) {
@@ -307,6 +319,17 @@ void LockSession::SetNetworkAccess(bool resume) {
     log_.WriteLog(resume ? "Network access resumed" : "Network access suspended");
     networkSuspended_ = !resume;
     view_.SetNetworkIndicator(!resume);
+    if (sessionRecorded_) RecordSession();
+}
+
+void LockSession::RecordSession() {
+    LockedSessionRecord record;
+    if (savedAutoRun_) {
+        record.globalAutoRun = savedAutoRun_->first;
+        record.disableAutoPlay = savedAutoRun_->second;
+    }
+    record.networkSuspended = networkSuspended_;
+    tray_.RecordLockedSession(record);
 }
 
 void LockSession::DisableTaskManager() {

@@ -56,6 +56,7 @@ private:
     void ConsoleAppend(const std::string& text);
     void DisableTaskManager();
     void EnableTaskManager();
+    void RecordSession();
 
     EventLog& log_;
     OstrelSettingsStore& settings_;
@@ -79,6 +80,10 @@ private:
     std::vector<std::string> temporaryFiles_;
     // The autorun values found at start-up, once the session changed them.
     std::optional<std::pair<int, int>> savedAutoRun_;
+    // The locked session this one takes over from an agent that died.
+    std::optional<LockedSessionRecord> lostSession_;
+    // The session is recorded as locked for a restarted agent.
+    bool sessionRecorded_ = false;
 };
 
 }  // namespace ostrel

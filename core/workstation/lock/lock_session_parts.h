@@ -1,8 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "common/ostrel_settings.h"
+#include "workstation/lock/lock_state_file.h"
 
 namespace ostrel {
 
@@ -59,6 +61,10 @@ public:
     virtual void InvalidateScreen() = 0;
 };
 
+// The autorun values read when the desktop keeps none.
+constexpr int kGlobalAutoRunAbsent = 149;
+constexpr int kDisableAutoPlayAbsent = 0;
+
 // The desktop-wide measures of a lock; the platform implements them.
 class LockdownDesktop {
 public:
@@ -75,6 +81,12 @@ public:
     virtual void SetSessionPolicies(bool functionsOn) = 0;
     // Closes running task managers.
     virtual void CloseTaskManagers() = 0;
+    // Closes task managers every `intervalMs` while on (`TaskMgrTimer`); an interval of 0 never
+    // fires. It stops when the session's policies are switched back on.
+    virtual void SetTaskManagerCloser(bool on, int intervalMs) = 0;
+    // AutoMinimize once a second while on: the foreground window of another program goes to the
+    // bottom of the stack. It stops when the keys are given back.
+    virtual void SetAutoMinimize(bool on) = 0;
     // Takes the keyboard and pointer for the lock, or gives them back.
     virtual void HookSystemKeys() = 0;
     virtual void UnhookSystemKeys() = 0;
@@ -97,6 +109,11 @@ public:
     virtual bool WriteStartupData() = 0;
     virtual void StartRestartProgram() = 0;
     virtual void TerminateProcess() = 0;
+    // The record of a locked session whose agent died before its `Shutdown`, if there is one.
+    virtual std::optional<LockedSessionRecord> LostSession() = 0;
+    // Keeps the record of the locked session where a restarted agent finds it, or drops it.
+    virtual void RecordLockedSession(const LockedSessionRecord& record) = 0;
+    virtual void ClearLockedSession() = 0;
 };
 
 // What the process was started with, as the lock session needs it.

@@ -17,6 +17,7 @@
 #include "common/modal_result.h"
 #include "common/text_helpers.h"
 #include "linux/logind_power.h"
+#include "linux/x11_connection.h"
 #include "workstation/lock/blackout_form.h"
 #include "workstation/lock/qt_font_colour.h"
 #include "workstation/lock/screen_cover.h"
@@ -39,11 +40,6 @@ constexpr int kRelockSeconds = 60;
 
 QRect ToQRect(const ScreenRect& r) {
     return QRect(r.left, r.top, r.width, r.height);
-}
-
-xcb_connection_t* X11Connection() {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->connection() : nullptr;
 }
 
 // The key in the lock's virtual-key numbering, shortcut keys included; 0 for other keys.
@@ -168,6 +164,7 @@ TfrmMain::TfrmMain(LockFormServices services, SessionStart start)
     connect(&keyTimer_, &QTimer::timeout, this, &TfrmMain::UpdateClocks);
     restackTimer_.setInterval(kRestackMs);
     connect(&restackTimer_, &QTimer::timeout, this, &TfrmMain::MakeTopmost);
+    lockdown_.SetRestack([this] { MakeTopmost(); });
     lockTimer_.setInterval(1000);
     connect(&lockTimer_, &QTimer::timeout, this, [this] {
         if (--lockCountdown_ > 0) {
@@ -850,7 +847,7 @@ void TfrmMain::LockNow() {
 PowerControl& TfrmMain::Power() {
     if (power_ == nullptr) {
         power_ = std::make_unique<LogindPower>(
-            QDBusConnection::systemBus(), X11Connection(),
+            QDBusConnection::systemBus(), QtX11Connection(),
             [this](const std::string& text) { services_.log.DebugLog(text); });
     }
     return *power_;

@@ -183,6 +183,13 @@ void TfrmOstrel::Halt() {
 void TfrmOstrel::StartInTrayOrLocked() {
     if (switches_.halt) return;
     EventLog& log = environment_.Log();
+    if (launcher_->LostSession()) {
+        // The agent died while locked: the workstation is locked again before anything else.
+        log.WriteLog("Lock restored after an unexpected exit");
+        canCloseOstrel_ = false;
+        timer1_.start();
+        return;
+    }
     if (switches_.runTray) {
         log.DebugLog("runtray=true, enabling timer2");
         canCloseOstrel_ = true;

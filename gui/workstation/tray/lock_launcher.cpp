@@ -17,7 +17,8 @@ LockLauncher::LockLauncher(AgentEnvironment& environment, TfrmOstrel& controller
               environment.UserDialogs()),
       prompt_(checks_),
       authorizer_(environment.Settings(), environment.Log(), reporter_, environment.Time(), *this,
-                  prompt_) {
+                  prompt_),
+      stateFile_(environment.Files(), environment.System().DataFolder() + LockStateFile::kFileName) {
     closedTimer_.setInterval(kClosedCheckMs);
     connect(&closedTimer_, &QTimer::timeout, this, &LockLauncher::DeleteClosedForms);
 }
@@ -108,6 +109,12 @@ void LockLauncher::StartRestartProgram() {
 
 void LockLauncher::TerminateProcess() {
     controller_.Terminate();
+}
+
+void LockLauncher::RecordLockedSession(const LockedSessionRecord& record) {
+    if (!stateFile_.Write(record)) {
+        environment_.Log().WriteLog("The lock could not record its state; a restarted agent will not lock again");
+    }
 }
 
 LockFormStatus LockLauncher::Status() const {

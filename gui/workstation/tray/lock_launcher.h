@@ -46,6 +46,9 @@ public:
     bool WriteStartupData() override;
     void StartRestartProgram() override;
     void TerminateProcess() override;
+    std::optional<LockedSessionRecord> LostSession() override { return stateFile_.Read(); }
+    void RecordLockedSession(const LockedSessionRecord& record) override;
+    void ClearLockedSession() override { stateFile_.Clear(); }
 
     // LockFormState
     LockFormStatus Status() const override;
@@ -67,6 +70,7 @@ private:
     UnlockChecks checks_;
     QtUnlockPrompt prompt_;
     Authorizer authorizer_;
+    LockStateFile stateFile_;
     QPointer<TfrmMain> frmMain_;
     bool starting_ = false;
     std::vector<QPointer<TfrmMain>> closed_;

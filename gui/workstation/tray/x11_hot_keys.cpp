@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <memory>
 
+#include "linux/x11_connection.h"
+
 namespace ostrel {
 
 namespace {
@@ -16,11 +18,6 @@ struct FreeReply {
 };
 template <typename T>
 using Reply = std::unique_ptr<T, FreeReply>;
-
-xcb_connection_t* X11Connection() {
-    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 != nullptr ? x11->connection() : nullptr;
-}
 
 // The first key code whose mapping holds the key symbol; 0 when none does.
 std::uint8_t KeycodeOf(xcb_connection_t* connection, std::uint32_t keysym) {
@@ -74,7 +71,7 @@ X11HotKeys::~X11HotKeys() {
 void X11HotKeys::Clear() {
     for (const Grab& grab : grabs_) Ungrab(grab);
     grabs_.clear();
-    if (xcb_connection_t* connection = X11Connection()) xcb_flush(connection);
+    if (xcb_connection_t* connection = QtX11Connection()) xcb_flush(connection);
 }
 
 void X11HotKeys::Add(const NumberedHotKey& hotKey) {
@@ -82,7 +79,7 @@ void X11HotKeys::Add(const NumberedHotKey& hotKey) {
 }
 
 void X11HotKeys::Activate() {
-    xcb_connection_t* connection = X11Connection();
+    xcb_connection_t* connection = QtX11Connection();
     if (connection == nullptr) {
         trace_("hot keys: no X display");
         return;
@@ -101,7 +98,7 @@ void X11HotKeys::Activate() {
 }
 
 bool X11HotKeys::GrabAll(Grab& grab) {
-    xcb_connection_t* connection = X11Connection();
+    xcb_connection_t* connection = QtX11Connection();
     const auto variants = GrabModifierVariants(grab.hotKey.combination.modifiers, numLockMask_);
     std::vector<xcb_void_cookie_t> cookies;
     for (const std::uint16_t modifiers : variants) {
@@ -120,7 +117,7 @@ bool X11HotKeys::GrabAll(Grab& grab) {
 }
 
 void X11HotKeys::Ungrab(const Grab& grab) {
-    xcb_connection_t* connection = X11Connection();
+    xcb_connection_t* connection = QtX11Connection();
     if (connection == nullptr || grab.keycode == 0) return;
     for (const std::uint16_t modifiers :
          GrabModifierVariants(grab.hotKey.combination.modifiers, numLockMask_)) {

@@ -59,3 +59,28 @@ wait_for() {
 
 lock_window() { xdotool search --name '^Ostrel 3\.0$' 2>/dev/null | head -n1; }
 log_text() { cat "$work"/data/Ostrel\ 3.0/Logs/*.txt 2>/dev/null; }
+
+# A private D-Bus bus with python3-dbusmock templates on it, e.g.
+# `start_mocks logind:org.freedesktop.login1`; sets `bus` and defines on_bus (Python with `bus`
+# connected to it). The agent reaches it as its system bus through DBUS_SYSTEM_BUS_ADDRESS.
+python=/usr/bin/python3
+start_mocks() {
+  if ! command -v dbus-daemon >/dev/null || ! "$python" -c "import dbusmock" 2>/dev/null; then
+    fail "needs dbus-daemon and python3-dbusmock"
+  fi
+  dbus-daemon --session --nofork --print-address=1 >"$work/bus" 2>/dev/null &
+  agent_pids+=($!)
+  wait_for "[ -s '$work/bus' ]" || fail "no private bus"
+  bus=$(head -n1 "$work/bus")
+  local template
+  for template in "$@"; do
+    DBUS_SESSION_BUS_ADDRESS="$bus" "$python" -m dbusmock --session -t "${template%%:*}" \
+      >/dev/null 2>&1 &
+    agent_pids+=($!)
+    wait_for "on_bus \"assert bus.name_has_owner('${template#*:}')\"" 10 ||
+      fail "no ${template%%:*} mock"
+  done
+}
+on_bus() {
+  "$python" -c "import dbus; bus = dbus.bus.BusConnection('$bus'); $1"
+}
