@@ -13,7 +13,7 @@ class LockStateFileTest : public testing::Test {
 protected:
     LockStateFileTest() { fs_.AddDirectories("/data"); }
     FakeFileSystem fs_;
-    LockStateFile file_{fs_, kPath};
+    LockStateFile file_{fs_, "/data/"};
 };
 
 TEST_F(LockStateFileTest, RecordSurvivesUntilCleared) {

@@ -22,7 +22,10 @@ class LockStateFile {
 public:
     static constexpr const char* kFileName = "locked.ini";
 
-    LockStateFile(FileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
+    // The file in the data folder (given with its trailing "/"): it outlives a log-out or a power
+    // cut, so the next start locks too.
+    LockStateFile(FileSystem& files, const std::string& dataFolder)
+        : files_(files), path_(dataFolder + kFileName) {}
 
     // The record of a session that never reached its `Shutdown`; nothing when there is none or
     // the file does not say "locked".

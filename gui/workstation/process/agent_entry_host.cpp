@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "linux/screen_saver_preview.h"
+#include "workstation/lock/lock_state_file.h"
 #include "workstation/process/command_line.h"
 
 namespace ostrel {
@@ -58,9 +59,14 @@ bool AgentEntryHost::RunPreview(std::uint32_t windowId) {
 }
 
 void AgentEntryHost::CreateController() {
-    // A process that locks at once hides the desktop before the toolkit starts.
+    // A process that locks at once (also to restore a lock its predecessor died in) hides the
+    // desktop before the toolkit starts.
     const CommandLineSwitches switches = ReadSwitches(commandLineText_);
-    if (!switches.runTray && !switches.halt) earlyCover_ = std::make_unique<X11EarlyCover>();
+    const bool lostLock =
+        LockStateFile(environment_.Files(), environment_.System().DataFolder()).Read().has_value();
+    if ((!switches.runTray || lostLock) && !switches.halt) {
+        earlyCover_ = std::make_unique<X11EarlyCover>();
+    }
     application_ = std::make_unique<QApplication>(argc_, argv_);
     if (earlyCover_ != nullptr) ReleaseEarlyCoverOnLock();
     QApplication::setApplicationDisplayName(kApplicationTitle);

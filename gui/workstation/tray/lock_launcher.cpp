@@ -18,7 +18,7 @@ LockLauncher::LockLauncher(AgentEnvironment& environment, TfrmOstrel& controller
       prompt_(checks_),
       authorizer_(environment.Settings(), environment.Log(), reporter_, environment.Time(), *this,
                   prompt_),
-      stateFile_(environment.Files(), environment.System().DataFolder() + LockStateFile::kFileName) {
+      stateFile_(environment.Files(), environment.System().DataFolder()) {
     closedTimer_.setInterval(kClosedCheckMs);
     connect(&closedTimer_, &QTimer::timeout, this, &LockLauncher::DeleteClosedForms);
 }
@@ -113,7 +113,8 @@ void LockLauncher::TerminateProcess() {
 
 void LockLauncher::RecordLockedSession(const LockedSessionRecord& record) {
     if (!stateFile_.Write(record)) {
-        environment_.Log().WriteLog("The lock could not record its state; a restarted agent will not lock again");
+        environment_.Log().WriteLog(
+            "The lock could not record its state; a restarted agent will not lock again");
     }
 }
 
