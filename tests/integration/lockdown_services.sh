@@ -36,7 +36,7 @@ print(sum(1 for c in calls if c[1] == 'Lock'))"
 
 start_display 800x600x24
 hash=$(printf %s secret | sha1sum | cut -d' ' -f1)
-printf '[Security]\r\npasswordHash=%s\r\nsuspendNetwork=1\r\nUseWinLockStartup=1\r\nLogOstrelExit=1\r\n' \
+printf '[Security]\r\npasswordHash=%s\r\nsuspendNetwork=1\r\nUseWinLockStartup=1\r\n' \
   "$hash" >"$work/prog/settings.ini"
 printf '[General]\r\nLayoutMode=0\r\nLayoutFile=layouts/slf/daylight.slf\r\n' >>"$work/prog/settings.ini"
 DBUS_SYSTEM_BUS_ADDRESS="$bus" start_agent -savedebug

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Under a window manager (openbox): while locked, task managers close within TaskMgrScanTime (one
+# Under a window manager (openbox): windows are minimised before the lock; while locked, task managers close within TaskMgrScanTime (one
 # that ignores the request is ended), windows that come up above the lock go below it, the
 # focus comes back to the lock (AutoMinimize on), panels are hidden; after the session panels
 # are back and a task manager stays open.
@@ -15,8 +15,9 @@ agent_pids+=($!)
 wait_for "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "no window manager"
 
 hash=$(printf %s secret | sha1sum | cut -d' ' -f1)
-printf '[Security]\r\npasswordHash=%s\r\nStopTaskMgr=1\r\nTaskMgrScanTime=750\r\nLogOstrelExit=1\r\nautoHide=1\r\n' \
+printf '[Security]\r\npasswordHash=%s\r\nStopTaskMgr=1\r\nTaskMgrScanTime=750\r\nautoHide=1\r\n' \
   "$hash" >"$work/prog/settings.ini"
+printf 'MinimizeWindowsBeforeLock=1\r\n' >>"$work/prog/settings.ini"
 printf '[General]\r\nLayoutMode=0\r\nLayoutFile=layouts/slf/daylight.slf\r\n' >>"$work/prog/settings.ini"
 
 # Opens a probe window with the given arguments; sets `pid` and `id`.
@@ -40,6 +41,7 @@ wait_for "log_text | grep -q 'runtray=true'" || fail "agent did not start"
 "$bin_dir/ostrel3"
 wait_for "log_text | grep -q 'Ostrel Ready'" 10 || fail "lock start-up did not finish"
 lock=$(lock_window)
+xprop -root _NET_SHOWING_DESKTOP | grep -q '= 1' || fail "windows not minimised before the lock"
 wait_for "! viewable $panel" || fail "panel not hidden while locked"
 
 for title in "Windows Task Manager" "System Monitor"; do

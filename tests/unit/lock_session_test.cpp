@@ -244,8 +244,8 @@ TEST_F(LockSessionTest, NothingIsRecordedWhenStartupStopsBeforeTheLock) {
 }
 
 TEST_F(LockSessionTest, SessionAfterAnUnexpectedExitRestoresWhatTheLostOneFound) {
-    // The lost session had set the lock's values and suspended the network.
-    store_.Modify([](TOstrelSettings& s) { s.suspendNetwork = true; });
+    // The lost session had set the lock's values and suspended the network (from its button:
+    // suspendNetwork is off).
     parts_.lostSession = LockedSessionRecord{7, 0, true};
     parts_.globalAutoRun = 255;
     parts_.disableAutoPlay = 1;
@@ -253,6 +253,7 @@ TEST_F(LockSessionTest, SessionAfterAnUnexpectedExitRestoresWhatTheLostOneFound)
     session.Startup();
     EXPECT_TRUE(session.NetworkSuspended());
     EXPECT_FALSE(Called("SetNetworkAccess false"));  // suspended once, by the lost session
+    EXPECT_FALSE(Called("SetNetworkIndicator false"));
     EXPECT_EQ(parts_.recordedSession, (LockedSessionRecord{7, 0, true}));
 
     parts_.calls.clear();

@@ -131,7 +131,7 @@ void LockSession::Startup() {
 
     ConsoleLine(start_.isAdmin ? "Ostrel running with Admin privleges."
                                : "Ostrel does not have Admin privleges.");
-    if (!settings->suspendNetwork) view_.SetNetworkIndicator(false);
+    if (!settings->suspendNetwork && !networkSuspended_) view_.SetNetworkIndicator(false);
     view_.SetConsoleToggle(settings->DefaultToConsole);
     view_.EnableMenuButton();
 
