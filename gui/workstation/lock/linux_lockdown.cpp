@@ -99,7 +99,10 @@ void LinuxLockdown::HideTaskBar() {
 }
 
 void LinuxLockdown::ShowTaskBar() {
-    for (xcb_window_t window : HiddenPanels()) windows_.Map(window);
+    // Ids of a display that is gone may name other windows now: panels only.
+    for (xcb_window_t window : HiddenPanels()) {
+        if (windows_.IsDock(window)) windows_.Map(window);
+    }
     const std::string path = HiddenPanelsPath();
     if (!path.empty() && files_.FileExists(path)) files_.DeleteFile(path);
 }
@@ -134,9 +137,9 @@ void LinuxLockdown::SetSessionPolicies(bool functionsOn) {
             log_.DebugLog(std::string("ChangeSysPolicy(") + policy.name +
                           ") -> turnOn=" + (functionsOn ? "-1" : "0"));
         }
-        if (policy.linuxCounterpart == nullptr) {
-            log_.DebugLog(std::string(policy.name) + ": no counterpart on this desktop");
-        }
+        log_.DebugLog(std::string(policy.name) + ": " +
+                      (policy.linuxCounterpart != nullptr ? policy.linuxCounterpart
+                                                          : "no counterpart on this desktop"));
     }
     if (functionsOn) {
         taskManagerTimer_.stop();
