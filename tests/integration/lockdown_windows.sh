@@ -66,6 +66,17 @@ xdotool windowactivate "$id"  # it takes the focus, as a program stealing it wou
 wait_for "! '$probe' focused $id" 3 || fail "a window took the focus from the lock"
 "$probe" grabbed || fail "keyboard not held while locked"
 
+# The lock's own menu stays above it while other windows come and go.
+xdotool key super
+wait_for "log_text | grep -q 'pop1.popup'" || fail "no menu"
+open_probe Later override
+wait_for "'$probe' above $id $lock" 2 || fail "window above the lock while its menu is open"
+menu=$(xwininfo -root -children | awk '/"Ostrel 3": \("ostrel3"/ {print $1}' | head -n1)
+[ -n "$menu" ] || fail "menu window not found"
+sleep 1  # a restack tick
+"$probe" above "$lock" "$menu" || fail "the lock covered its own menu"
+xdotool key Escape
+
 xdotool key Tab
 xdotool type --delay 15 secret
 xdotool key Return

@@ -5,6 +5,9 @@
 //   window_probe above LOWER UPPER   exit 0 when UPPER's top-level window is above LOWER's
 //   window_probe grabbed             exit 0 when another client holds the keyboard
 //   window_probe focused WINDOW      exit 0 when WINDOW has the keyboard focus
+//   window_probe covered             with the server held still: exit 0 when another client
+//       holds the keyboard and a window covers the whole screen, 3 when the keyboard is held
+//       with nothing covering the screen, 1 when the keyboard is free
 #include <unistd.h>
 #include <xcb/xcb.h>
 
@@ -140,6 +143,42 @@ int Grabbed() {
     return taken ? 0 : 1;
 }
 
+// A mapped top-level window over the whole screen.
+bool ScreenCovered() {
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    xcb_query_tree_reply_t* tree =
+        xcb_query_tree_reply(connection, xcb_query_tree(connection, root), nullptr);
+    if (tree == nullptr) return false;
+    const xcb_window_t* children = xcb_query_tree_children(tree);
+    const std::vector<xcb_window_t> windows(children,
+                                            children + xcb_query_tree_children_length(tree));
+    std::free(tree);
+    bool covered = false;
+    for (const xcb_window_t window : windows) {
+        xcb_get_window_attributes_reply_t* attributes = xcb_get_window_attributes_reply(
+            connection, xcb_get_window_attributes(connection, window), nullptr);
+        xcb_get_geometry_reply_t* geometry =
+            xcb_get_geometry_reply(connection, xcb_get_geometry(connection, window), nullptr);
+        if (attributes != nullptr && geometry != nullptr &&
+            attributes->map_state == XCB_MAP_STATE_VIEWABLE && geometry->x <= 0 &&
+            geometry->y <= 0 && geometry->x + geometry->width >= screen->width_in_pixels &&
+            geometry->y + geometry->height >= screen->height_in_pixels) {
+            covered = true;
+        }
+        std::free(attributes);
+        std::free(geometry);
+    }
+    return covered;
+}
+
+int Covered() {
+    xcb_grab_server(connection);
+    const int result = Grabbed() != 0 ? 1 : ScreenCovered() ? 0 : 3;
+    xcb_ungrab_server(connection);
+    xcb_flush(connection);
+    return result;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -151,8 +190,9 @@ int main(int argc, char** argv) {
     if (command == "above" && argc == 4) return Above(argv[2], argv[3]);
     if (command == "grabbed") return Grabbed();
     if (command == "focused" && argc == 3) return Focused(argv[2]);
+    if (command == "covered") return Covered();
     std::fprintf(stderr,
                  "usage: window_probe open TITLE [options] | above LOWER UPPER | grabbed | focused "
-                 "WINDOW\n");
+                 "WINDOW | covered\n");
     return 2;
 }

@@ -381,11 +381,13 @@ void TfrmMain::BringToForeground() {
 void TfrmMain::MakeTopmost() {
     raise();
     for (const auto& blackout : blackouts_) blackout->raise();
-    // A modal dialog of the lock (password, messages) stays above it and keeps the keyboard;
-    // otherwise the keyboard comes back to the lock form.
+    // The lock's open menu and modal dialog (password, messages) stay above it, and a modal
+    // dialog keeps the keyboard; otherwise the keyboard comes back to the lock form.
+    QWidget* popup = QApplication::activePopupWidget();
+    if (popup != nullptr) popup->raise();
     if (QWidget* modal = QApplication::activeModalWidget()) {
         modal->raise();
-    } else if (isVisible() && !isActiveWindow()) {
+    } else if (popup == nullptr && isVisible() && !isActiveWindow()) {
         activateWindow();
     }
 }
