@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <string>
 
 #include "fake/fake_clock.h"
@@ -15,8 +14,7 @@
 namespace ostrel {
 namespace {
 
-const std::string kDataFolder =
-    (std::filesystem::path(__FILE__).parent_path() / "../../data/").lexically_normal().string();
+const std::string kDataFolder = OSTREL_DATA_FOLDER;
 
 bool Has(const SlfLayout& layout, SlfControlKind kind) {
     return std::any_of(layout.controls.begin(), layout.controls.end(),
