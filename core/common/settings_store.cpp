@@ -219,4 +219,9 @@ void OstrelSettingsStore::SetShutdownInProgress(bool inProgress) {
     shutdownInProgress_ = inProgress;
 }
 
+bool OstrelSettingsStore::ShutdownInProgress() const {
+    std::lock_guard lock(mutex_);
+    return shutdownInProgress_;
+}
+
 }  // namespace ostrel

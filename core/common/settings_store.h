@@ -54,6 +54,7 @@ public:
     void SetAwayPresetsSource(std::function<std::string()> source);
     // While a lock session shuts down, Save leaves awayMessages as stored.
     void SetShutdownInProgress(bool inProgress);
+    bool ShutdownInProgress() const;
 
 private:
     // Derives the hot-key codes and the presets' stored form into the live settings.

@@ -136,6 +136,37 @@ std::vector<std::string> SplitText(std::string_view text, std::string_view separ
     return pieces;
 }
 
+std::string LowerCase(std::string_view text) {
+    std::string lowered(text);
+    for (char& c : lowered) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lowered;
+}
+
+bool SameText(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && LowerCase(a) == LowerCase(b);
+}
+
+bool StartsWithText(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
+}
+
+std::vector<std::string> TextLines(std::string_view text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            lines.emplace_back(text.substr(start));
+            break;
+        }
+        lines.emplace_back(text.substr(start, end - start));
+        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+    }
+    return lines;
+}
+
 std::string PadLeft6(std::string_view text) {
     constexpr std::size_t kWidth = 6;
     const auto characters = static_cast<std::size_t>(

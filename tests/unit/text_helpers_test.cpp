@@ -185,5 +185,23 @@ TEST(TextHelpers, FileTitle) {
     for (const auto& [path, expected] : cases) EXPECT_EQ(FileTitle(path), expected) << path;
 }
 
+TEST(TextHelpersTest, TextLinesEndAtCrLfCrOrLf) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+        {"a\r\n", {"a"}},
+        {"a\n\nb", {"a", "", "b"}},
+        {"\r\n", {""}},
+        {"", {}},
+    };
+    for (const auto& [text, lines] : cases) EXPECT_EQ(TextLines(text), lines) << text;
+}
+
+TEST(TextHelpersTest, SameTextIgnoresAsciiCaseOnly) {
+    EXPECT_TRUE(SameText("Content-Length", "content-LENGTH"));
+    EXPECT_FALSE(SameText("\xc4", "\xe4"));
+    EXPECT_FALSE(SameText("ab", "abc"));
+    EXPECT_TRUE(StartsWithText("HTTP://host", "http://"));
+}
+
 }  // namespace
 }  // namespace ostrel

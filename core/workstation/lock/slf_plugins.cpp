@@ -6,14 +6,6 @@ namespace ostrel {
 
 namespace {
 
-std::string LowerCase(std::string_view view) {
-    std::string text(view);
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return text;
-}
-
 std::string FileNameOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
