@@ -12,6 +12,7 @@
 #include "linux/linux_system_info.h"
 #include "workstation/messages/away_presets.h"
 #include "workstation/messages/pending_remote_message.h"
+#include "workstation/remote/last_remote_user.h"
 
 namespace ostrel {
 
@@ -38,6 +39,7 @@ public:
     PendingRemoteMessage& PendingMessage() { return pendingRemoteMessage_; }
     // The live away-message presets; the settings store saves their stored form.
     AwayPresets& Presets() { return awayPresets_; }
+    LastRemoteUser& RemoteUser() { return remoteUser_; }
 
 private:
     LinuxFileSystem files_;
@@ -49,6 +51,7 @@ private:
     std::unique_ptr<UserList> users_;
     PendingRemoteMessage pendingRemoteMessage_;
     AwayPresets awayPresets_;
+    LastRemoteUser remoteUser_;
 };
 
 }  // namespace ostrel

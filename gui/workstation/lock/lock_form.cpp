@@ -903,6 +903,9 @@ void TfrmMain::Terminate() {
 }
 
 void TfrmMain::BadPassword() {
+    // Reported before the box, which waits for someone at the screen.
+    services_.reporter.Report("Incorrect username/password entered for user: " +
+                              services_.lastRemoteUser.Get());
     services_.dialogs.ShowMessageBox({"Incorrect username/password. ", "Ostrel",
                                       MessageIcon::kError, MessageButtons::kOk, true});
 }

@@ -29,6 +29,7 @@
 #include "workstation/messages/away_presets.h"
 #include "workstation/messages/message_list.h"
 #include "workstation/messages/pending_remote_message.h"
+#include "workstation/remote/last_remote_user.h"
 
 class QLabel;
 
@@ -52,6 +53,7 @@ struct LockFormServices {
     TrayLink& tray;
     AwayPresets& awayPresets;
     PendingRemoteMessage& pendingMessage;
+    const LastRemoteUser& lastRemoteUser;
 };
 
 // The full-screen lock form of one lock session. Covers the first monitor (blackout forms cover

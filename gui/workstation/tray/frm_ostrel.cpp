@@ -16,6 +16,7 @@
 #include "workstation/process/tray_hot_key.h"
 #include "workstation/process/tray_idle_watch.h"
 #include "workstation/process/tray_power_events.h"
+#include "workstation/remote/remote_endpoint.h"
 
 namespace ostrel {
 
@@ -128,11 +129,13 @@ TfrmOstrel::TfrmOstrel(AgentEnvironment& environment, InstanceChannel& channel,
     connect(compinfo_.get(), &ComputerInfoEvents::DisplayChanged, this,
             &TfrmOstrel::DisplayChanged);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &TfrmOstrel::SessionEnding);
+    remote_ = std::make_unique<RemoteEndpoint>(environment_, *this, launcher_->Authentication());
 
     StartInTrayOrLocked();
 }
 
 TfrmOstrel::~TfrmOstrel() {
+    remote_.reset();
     launcher_.reset();
     environment_.Log().SetControllerConsole(nullptr);
 }
@@ -309,6 +312,15 @@ void TfrmOstrel::MainTimerTimer() {
 void TfrmOstrel::QuitTimerTimer() {
     TfrmMain* form = launcher_->LockForm();
     if (lockScreenUp_ && form != nullptr) form->PostCommand("terminate");
+}
+
+void TfrmOstrel::PostToLockForm(const std::string& word) {
+    TfrmMain* form = launcher_->LockForm();
+    if (form != nullptr && !form->Session().Ended()) form->PostCommand(word);
+}
+
+void TfrmOstrel::ShowBalloonHint(const std::string& title, const std::string& text, int timeoutMs) {
+    tray_->ShowBalloon(title, text, true, timeoutMs);
 }
 
 void TfrmOstrel::RegisterHotKey() {

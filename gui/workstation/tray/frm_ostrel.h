@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 #include <QWidget>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -24,6 +25,8 @@
 class QAction;
 
 namespace ostrel {
+
+class RemoteEndpoint;
 
 // Dialogs that other parts of the program give the tray. One that is not given yet leaves its
 // menu item at the permission check and a trace.
@@ -57,8 +60,9 @@ public:
     const CommandLineSwitches& Switches() const { return switches_; }
     const std::string& GotoUrl() const { return gotoUrl_; }
     const std::string& StartReason() const { return startReason_; }
-    // Clock tick of the latest launch, 0 before the first.
+    // Clock tick of the latest launch, 0 before the first. Any thread.
     std::int64_t LockStartTick() const { return lockStartTick_; }
+    // The locked flag: from the launch until the session ends. Any thread.
     bool LockScreenUp() const { return lockScreenUp_; }
     bool CanCloseOstrel() const { return canCloseOstrel_; }
     bool BalloonShown() const { return balloonShown_; }
@@ -70,6 +74,11 @@ public:
     void SetCanCloseOstrel(bool canClose) { canCloseOstrel_ = canClose; }
     // Saves the settings, closes and forgets the lock form, and returns to the tray.
     void CloseMainForm();
+
+    // Posts the command word to the lock form while its session runs.
+    void PostToLockForm(const std::string& word);
+    // A balloon of the tray icon with the information icon.
+    void ShowBalloonHint(const std::string& title, const std::string& text, int timeoutMs);
 
     // Registers the hot key of the settings, again when it is registered already.
     void RegisterHotKey();
@@ -128,8 +137,8 @@ private:
     std::string gotoUrl_;
     std::string startReason_ = kStartReasonDefault;
     std::int64_t createdTick_ = 0;
-    std::int64_t lockStartTick_ = 0;
-    bool lockScreenUp_ = false;
+    std::atomic<std::int64_t> lockStartTick_ = 0;
+    std::atomic<bool> lockScreenUp_ = false;
     bool canCloseOstrel_ = false;
     bool balloonShown_ = false;
     TrayDialogs dialogs_;
@@ -144,6 +153,7 @@ private:
     std::unique_ptr<ComputerInfoEvents> compinfo_;
     UdpDatagramSender udpClient_;
     std::unique_ptr<LockLauncher> launcher_;
+    std::unique_ptr<RemoteEndpoint> remote_;
 
     QTimer timer1_;
     QTimer timer2_;

@@ -54,7 +54,8 @@ void LockLauncher::Launch() {
                               launcher_,
                               *this,
                               environment_.Presets(),
-                              environment_.PendingMessage()};
+                              environment_.PendingMessage(),
+                              environment_.RemoteUser()};
     frmMain_ = new TfrmMain(services, std::move(start));
     starting_ = true;
     frmMain_->Startup();
