@@ -109,9 +109,10 @@ int main(int argc, char* argv[]) {
     FakeSystemInfo system;
     RecordingRemoteWorkstation workstation;
     LastRemoteUser lastRemoteUser;
-    RemoteCommands commands(
-        {settings, authenticator, log, files, folders, clock, system, workstation, lastRemoteUser},
-        {"10.0.0.5", "00-11-22-33-44-55", "(n/a)", "tester", "3.0.0.0", false});
+    PendingRemoteMessage pendingMessage;
+    RemoteCommands commands({settings, authenticator, log, files, folders, clock, system,
+                             workstation, lastRemoteUser, pendingMessage},
+                            {"10.0.0.5", "00-11-22-33-44-55", "(n/a)", "tester", "3.0.0.0", false});
 
     RemoteServer::Options options;
     options.address = QHostAddress::LocalHost;

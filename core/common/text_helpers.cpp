@@ -136,18 +136,6 @@ std::vector<std::string> SplitText(std::string_view text, std::string_view separ
     return pieces;
 }
 
-std::string LowerCase(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-    return lowered;
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && LowerCase(a) == LowerCase(b);
-}
-
 bool StartsWithText(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && SameText(text.substr(0, prefix.size()), prefix);
 }

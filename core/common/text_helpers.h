@@ -29,10 +29,6 @@ std::string TextBetween(std::string_view text, std::string_view startMarker,
 // whole text as the only piece.
 std::vector<std::string> SplitText(std::string_view text, std::string_view separator);
 
-// ASCII letters lowered; other bytes kept.
-std::string LowerCase(std::string_view text);
-// Equal texts when ASCII letters are compared without regard to case.
-bool SameText(std::string_view a, std::string_view b);
 // The text starts with the prefix, ASCII letters compared without regard to case.
 bool StartsWithText(std::string_view text, std::string_view prefix);
 // The text cut at every CR LF, CR or LF; a final line end gives no empty last line.

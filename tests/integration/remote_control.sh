@@ -179,16 +179,17 @@ sleep 0.5
 request GET "/lock?$A"
 expect_reply "lock" "200 locked" "locked"
 wait_for '[ "$(status_of)" = "<status>Locked</status>" ]' 15 || fail "not Locked after /lock"
-request GET "/remotemessage?$A&mfrom=Ann&msubject=Note&mbody=Back at 3&memail=ann@example.org"
-expect_reply "remotemessage while locked" "200 leaving msg..." "leaving msg..."
-wait_for "log_text | grep -q 'NextCommand: remotemessage'" || fail "message not handed to the lock form"
 request GET "/unlock?s_username=alice&s_password=alicepw"
 expect_reply "unlock while locked" "200 Shutting down..." "Shutting down..." "unlocking"
 wait_for '[ "$(status_of)" = "<status>Unlocked</status>" ]' 15 || fail "not Unlocked after /unlock"
 
-# A refused remote unlock while locked reaches the master.
+# A message and a refused remote unlock while locked.
 request GET "/lock?$A"
 wait_for '[ "$(status_of)" = "<status>Locked</status>" ]' 15 || fail "not Locked again"
+# A message while locked is stored (the reader would then open when the session ends).
+request GET "/remotemessage?$A&mfrom=Ann&msubject=Note&mbody=Back at 3&memail=ann@example.org"
+expect_reply "remotemessage while locked" "200 leaving msg..." "leaving msg..."
+wait_for "log_text | grep -q 'lblMessageCount: 1 Message[^s]'" || fail "the message was not stored"
 request GET "/unlock?s_username=alice&s_password=wrong"
 expect_reply "refused unlock while locked" "200 cant Shutdown, not authenticated" \
   "cant Shutdown, not authenticated"
@@ -225,14 +226,15 @@ if log_text | grep -q 'secret'; then fail "a password reached the log"; fi
 kill -9 "${agent_pids[-1]}"
 wait_for "! kill -0 ${agent_pids[-1]}" || fail "first agent still running"
 
-# A matching pattern admits 127.0.0.2; /halt without a lock screen ends the program.
+# A matching pattern admits 127.0.0.2; /halt ends the program.
 settings $'AllowedRemoteIPs=192.168.1.*\r\nAllowedRemoteIPs=127.0.0.*\r\n'
 start_agent -tray
 wait_for listening 20 || fail "the second agent does not listen"
 request GET "/query?$A" 127.0.0.2
-grep -aq '<status>Unlocked</status>' "$work/reply" || fail "127.0.0.2 not admitted: $(cat "$work/reply")"
+# (The first agent's lock may be restored here, so the status may read Locked.)
+grep -aq '<status>[A-Za-z]*</status>' "$work/reply" || fail "127.0.0.2 not admitted: $(cat "$work/reply")"
 request GET "/halt?$A" 127.0.0.2
 expect_reply "halt" "200 OK, halting." "OK, halting."
-wait_for "! kill -0 ${agent_pids[-1]}" 10 || fail "/halt did not end the agent"
+wait_for "! kill -0 ${agent_pids[-1]}" 15 || fail "/halt did not end the agent"
 wait "${agent_pids[-1]}" || fail "the agent ended with $?"
 echo "remote control: replies, status report, discovery, /se: datagram and daily log as expected"

@@ -60,9 +60,10 @@ protected:
     FakeSystemInfo system_;
     RecordingRemoteWorkstation workstation_;
     LastRemoteUser lastRemoteUser_;
+    PendingRemoteMessage pendingMessage_;
     RemoteCommands commands_{
         {world_.settings, authenticator_, world_.log, world_.files, folders_, world_.clock, system_,
-         workstation_, lastRemoteUser_},
+         workstation_, lastRemoteUser_, pendingMessage_},
         {"10.0.0.5", "00-11-22-33-44-55", "WORKGROUP", "ann", "3.0.0.0", false}};
 };
 
@@ -264,6 +265,7 @@ TEST_F(RemoteCommandsTest, RemoteMessageWhileLockedGoesToTheLockForm) {
     workstation_.lockScreenUp = true;
     Get("/remotemessage" + kA + "&mfrom=Bob&msubject=Hi&mbody=text&memail=b@x");
     EXPECT_EQ(Calls(), std::vector<std::string>{"PostLockCommand remotemessage"});
+    EXPECT_EQ(pendingMessage_.Take(), (RemoteMessageTexts{"Bob", "Hi", "text", "b@x"}));
 }
 
 TEST_F(RemoteCommandsTest, LockTakesAnExistingLayout) {

@@ -52,16 +52,16 @@ void PluginHost::UnloadPlugins() {
 }
 
 bool PluginHost::IsLoaded(std::string_view programPath) const {
-    const std::string wanted = LowerCase(programPath);
+    const std::string wanted = LowerCaseAscii(programPath);
     for (const std::string& path : loaded_) {
-        if (LowerCase(path) == wanted) return true;
+        if (LowerCaseAscii(path) == wanted) return true;
     }
     return false;
 }
 
 std::string PluginHost::LoadedText() const {
     std::string text;
-    for (const std::string& path : loaded_) text += LowerCase(path) + "\r\n";
+    for (const std::string& path : loaded_) text += LowerCaseAscii(path) + "\r\n";
     return text;
 }
 

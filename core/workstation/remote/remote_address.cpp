@@ -5,8 +5,8 @@
 namespace ostrel {
 
 bool AddressPatternMatch(std::string_view address, std::string_view pattern) {
-    const std::vector<std::string> pieces = SplitText(LowerCase(address), ".");
-    const std::vector<std::string> patternPieces = SplitText(LowerCase(pattern), ".");
+    const std::vector<std::string> pieces = SplitText(LowerCaseAscii(address), ".");
+    const std::vector<std::string> patternPieces = SplitText(LowerCaseAscii(pattern), ".");
     if (pieces.size() != patternPieces.size()) return false;
     for (std::size_t i = 0; i < pieces.size(); ++i) {
         if (pieces[i] != patternPieces[i] && patternPieces[i] != "*") return false;

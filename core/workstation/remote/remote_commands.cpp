@@ -431,6 +431,8 @@ void RemoteCommands::RemoteMessage(Call& call) {
     services_.log.WriteLog("Message from remote address " + call.ip);
     const HttpRequest& request = call.request;
     if (services_.workstation.LockScreenUp()) {
+        services_.pendingMessage.Set({request.Param("mfrom"), request.Param("msubject"),
+                                      request.Param("mbody"), request.Param("memail")});
         services_.workstation.PostLockCommand("remotemessage");
     } else {
         services_.workstation.ShowBalloon(
@@ -465,7 +467,7 @@ std::string MaskPassword(const std::string& requestLine) {
     if (versionStart == firstBlank) versionStart = masked.size();
     std::size_t search = 0;
     while (true) {
-        const std::string lowered = LowerCase(masked);
+        const std::string lowered = LowerCaseAscii(masked);
         const std::size_t found = lowered.find(kPasswordParam, search);
         if (found == std::string::npos || found >= versionStart) break;
         const std::size_t start = found + kPasswordParam.size();

@@ -10,6 +10,7 @@
 #include "platform/file_system.h"
 #include "platform/folder_listing.h"
 #include "platform/system_info.h"
+#include "workstation/messages/pending_remote_message.h"
 #include "workstation/remote/http_reply.h"
 #include "workstation/remote/http_request.h"
 #include "workstation/remote/last_remote_user.h"
@@ -44,6 +45,7 @@ struct RemoteCommandServices {
     const SystemInfo& system;
     RemoteWorkstation& workstation;
     LastRemoteUser& lastRemoteUser;
+    PendingRemoteMessage& pendingMessage;
 };
 
 // The request handler of the remote-control server: the address check, the credentials, then the

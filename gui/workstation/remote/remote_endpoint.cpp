@@ -20,10 +20,10 @@ StartFacts CaptureStartFacts(const SystemInfo& system) {
 RemoteEndpoint::RemoteEndpoint(AgentEnvironment& environment, TfrmOstrel& controller,
                                const Authenticator& authenticator)
     : workstation_(environment, controller),
-      commands_(
-          {environment.Settings(), authenticator, environment.Log(), environment.Files(), folders_,
-           environment.Time(), environment.System(), workstation_, environment.RemoteUser()},
-          CaptureStartFacts(environment.System())) {
+      commands_({environment.Settings(), authenticator, environment.Log(), environment.Files(),
+                 folders_, environment.Time(), environment.System(), workstation_,
+                 environment.RemoteUser(), environment.PendingMessage()},
+                CaptureStartFacts(environment.System())) {
     RemoteServer::Options options;
     options.address = RemoteListenAddress();
     auto* server =
