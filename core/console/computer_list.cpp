@@ -47,10 +47,9 @@ std::string TagValue(std::string_view text, std::string_view tag) {
 }
 
 std::optional<std::size_t> TComputerList::IndexOfName(std::string_view name) const {
-    for (std::size_t i = 0; i < computers_.size(); ++i) {
-        if (computers_[i].computerName == name) return i;
-    }
-    return std::nullopt;
+    const auto found = byName_.find(std::string(name));
+    if (found == byName_.end()) return std::nullopt;
+    return found->second;
 }
 
 std::optional<std::size_t> TComputerList::IndexOfReport(std::string_view report) const {
@@ -64,6 +63,7 @@ std::size_t TComputerList::MergeStatusReport(std::string_view report) {
     for (const ComputerField& field : kFields) {
         target.*field.member = Bounded(TagValue(report, field.tag), field.bound);
     }
+    byName_.emplace(target.computerName, index);
     return index;
 }
 
@@ -80,7 +80,22 @@ int TComputerList::ComputerGetIndex(std::string_view name, ManagerLog& log) cons
 }
 
 void TComputerList::RemoveAt(std::size_t index) {
+    byName_.erase(computers_.at(index).computerName);
     computers_.erase(computers_.begin() + static_cast<std::ptrdiff_t>(index));
+    for (auto& [name, position] : byName_) {
+        if (position > index) --position;
+    }
+}
+
+void TComputerList::Clear() {
+    computers_.clear();
+    byName_.clear();
+}
+
+void TComputerList::RebuildNameIndex() {
+    byName_.clear();
+    for (std::size_t i = 0; i < computers_.size(); ++i)
+        byName_.emplace(computers_[i].computerName, i);
 }
 
 }  // namespace ostrel

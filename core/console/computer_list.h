@@ -5,6 +5,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace ostrel {
@@ -63,14 +64,18 @@ public:
     // Position of the last record with exactly this computer name, or -1; logs the search.
     int ComputerGetIndex(std::string_view name, ManagerLog& log) const;
     void RemoveAt(std::size_t index);
-    void Clear() { computers_.clear(); }
+    void Clear();
     // Reorders the records; the comparison must be a strict weak order. Equal records keep their
     // order.
     template <typename Less>
     void Sort(Less less);
 
 private:
+    void RebuildNameIndex();
+
     std::vector<TComputer> computers_;
+    // Position of each record by its computer name (names are unique in the list).
+    std::unordered_map<std::string, std::size_t> byName_;
 };
 
 }  // namespace ostrel
@@ -80,4 +85,5 @@ private:
 template <typename Less>
 void ostrel::TComputerList::Sort(Less less) {
     std::stable_sort(computers_.begin(), computers_.end(), less);
+    RebuildNameIndex();
 }

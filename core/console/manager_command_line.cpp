@@ -62,7 +62,7 @@ Options:
   --udp-timeout MS             how long discovery waits for answers (setting "udptimeout")
   --http-timeout MS            connect time-out of commands (setting "httptimeout")
   --read-timeout MS            longest pause in an answer once connected (default 10000)
-  --parallel N                 status queries in flight at once during a scan (default 1024)
+  --parallel N                 status queries in flight at once during a scan (default 4096)
   --help                       this text
 
 Settings come from the console's section of the settings store

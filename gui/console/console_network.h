@@ -25,7 +25,7 @@ struct ConsoleNetworkSettings {
     int udpTimeoutMs = 2000;    // discovery receive window
     int httpTimeoutMs = 4000;   // connect time-out of commands
     int readTimeoutMs = 10000;  // longest pause in an answer once connected
-    int maxInFlight = 1024;     // status queries at once
+    int maxInFlight = 4096;     // status queries at once
     std::string ownAddress = "127.0.0.1";
     quint16 commandPort = kCommandPort;
     // Where the discovery datagram goes: the limited broadcast and directed broadcasts.

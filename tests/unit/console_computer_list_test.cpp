@@ -106,6 +106,22 @@ TEST(MergeStatusReport, LongValuesAreCutToTheirBounds) {
     EXPECT_EQ(list.At(1).mac, "00-11-22-33-44-55-");
 }
 
+TEST(MergeStatusReport, FindsRecordsAfterRemovalSortingAndClearing) {
+    TComputerList list;
+    for (const char* name : {"d", "c", "b", "a"}) list.MergeStatusReport(Report(name, "10.0.0.1"));
+    list.RemoveAt(1);  // c
+    EXPECT_EQ(list.IndexOfName("b"), 1u);
+    EXPECT_EQ(list.IndexOfName("c"), std::nullopt);
+    EXPECT_EQ(list.MergeStatusReport(Report("a", "10.0.0.2")), 2u);
+    EXPECT_EQ(list.At(2).internalIp, "10.0.0.2");
+    SortComputers(list, 0, true);
+    EXPECT_EQ(list.MergeStatusReport(Report("d", "10.0.0.3")), 2u);
+    EXPECT_EQ(list.At(2).internalIp, "10.0.0.3");
+    list.Clear();
+    EXPECT_EQ(list.MergeStatusReport(Report("a", "10.0.0.4")), 0u);
+    EXPECT_EQ(list.Count(), 1u);
+}
+
 TEST(ComputerGetIndex, FindsTheLastExactMatchAndLogsTheSearch) {
     TComputerList list;
     list.MergeStatusReport(Report("pc1", "10.0.0.5"));
