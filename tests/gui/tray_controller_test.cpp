@@ -5,15 +5,14 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDir>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
+#include "../support/agent_home.h"
 #include "fake/fake_instance_channel.h"
 #include "workstation/agent_environment.h"
 #include "workstation/tray/frm_ostrel.h"
@@ -26,16 +25,7 @@ constexpr int kWaitMs = 5000;
 class TrayControllerTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(home_.isValid());
-        const QString root = home_.path();
-        for (const char* folder : {"prog", "data", "config", "run"}) QDir(root).mkpath(folder);
-        Set("HOME", root);
-        Set("OSTREL_HOME", root + "/prog/");
-        Set("XDG_DATA_HOME", root + "/data");
-        Set("XDG_CONFIG_HOME", root + "/config");
-        Set("XDG_RUNTIME_DIR", root + "/run");
-        Set("DBUS_SESSION_BUS_ADDRESS", "unix:path=" + root + "/run/no-bus");
-        Set("DBUS_SYSTEM_BUS_ADDRESS", "unix:path=" + root + "/run/no-bus");
+        ASSERT_TRUE(home_.IsValid());
         environment_ = std::make_unique<AgentEnvironment>();
         environment_->CreateFolders();
         frmOstrel_ = std::make_unique<TfrmOstrel>(*environment_, channel_, "-tray");
@@ -49,12 +39,6 @@ protected:
         QCoreApplication::processEvents();
         QTimer::singleShot(0, qApp, &QCoreApplication::quit);
         QCoreApplication::exec();
-        for (const auto& [name, value] : saved_) qputenv(name.c_str(), value);
-    }
-
-    void Set(const char* name, const QString& value) {
-        saved_.emplace_back(name, qgetenv(name));
-        qputenv(name, value.toUtf8());
     }
 
     QString Console() {
@@ -69,8 +53,7 @@ protected:
         return nullptr;
     }
 
-    QTemporaryDir home_;
-    std::vector<std::pair<std::string, QByteArray>> saved_;
+    AgentHome home_;
     FakeInstanceChannel channel_;
     std::unique_ptr<AgentEnvironment> environment_;
     std::unique_ptr<TfrmOstrel> frmOstrel_;
