@@ -274,5 +274,53 @@ TEST_F(LockSessionTest, WindowWatchersFollowTheSettings) {
     EXPECT_TRUE(Called("SetAutoMinimize true"));
 }
 
+TEST_F(LockSessionTest, AwayPickerRunsAtStartupOnlyWhenAskedForAndNotSwitchedOff) {
+    struct Case {
+        bool prompt;
+        bool noPrompt;
+        bool picker;
+    };
+    for (const Case c :
+         {Case{true, false, true}, Case{true, true, false}, Case{false, false, false}}) {
+        store_.Modify([&c](TOstrelSettings& s) {
+            s.PromptForAwayMsg = c.prompt;
+            s.DefaultAwayMessage = "Back soon";
+        });
+        parts_.calls.clear();
+        LockSession& session = NewSession({.noPrompt = c.noPrompt});
+        session.Startup();
+        EXPECT_EQ(Called("PickAwayMessage"), c.picker) << c.prompt << c.noPrompt;
+        EXPECT_EQ(session.AwayMessage(), "Back soon");
+    }
+    EXPECT_NE(log_.ControllerConsoleText().find("] Prompting for Away Message..\r\n"),
+              std::string::npos);
+}
+
+TEST_F(LockSessionTest, EmptiedAwayMessageBecomesTheDefaultWhenSettingsApplyAgain) {
+    LockSession& session = NewSession();
+    session.Startup();
+    session.SetAwayMessage("");
+    session.OstrelSettingsApply();
+    EXPECT_EQ(session.AwayMessage(), store_.Get()->DefaultAwayMessage);
+}
+
+TEST_F(LockSessionTest, ShutdownShowsTheReaderBeforeTheLockGoesOnlyWithMessages) {
+    for (const int count : {0, 2}) {
+        parts_.messageCount = count;
+        LockSession& session = NewSession();
+        session.Startup();
+        parts_.calls.clear();
+        session.Shutdown();
+        const auto at = [this](const std::string& call) {
+            return std::find(parts_.calls.begin(), parts_.calls.end(), call) - parts_.calls.begin();
+        };
+        EXPECT_EQ(Called("RunMessageReader"), count > 0);
+        if (count > 0) {
+            EXPECT_LT(at("UnhookSystemKeys"), at("RunMessageReader"));
+            EXPECT_LT(at("RunMessageReader"), at("CloseMainForm"));
+        }
+    }
+}
+
 }  // namespace
 }  // namespace ostrel

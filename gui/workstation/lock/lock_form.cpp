@@ -362,6 +362,7 @@ void TfrmMain::RunAwayPicker(bool countdown) {
                             settings->secsBeforeDefaultMsg, countdown},
                            this);
     picker.exec();
+    services_.log.DebugLog("AwayMessage: " + picker.Chosen());
     session_->SetAwayMessage(picker.Chosen());
     renderer_->AwayMessageLabel()->SetCaption(QString::fromStdString(picker.Chosen()));
 }
