@@ -68,9 +68,7 @@ protected:
     void TearDown() override {
         frmOstrel_.reset();
         environment_.reset();
-        QCoreApplication::processEvents();
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        QCoreApplication::exec();
+        ClearQuitRequest();
     }
 
     QString CountLabel() const { return form_->findChild<SlfLabel*>("lblMessageCount")->text(); }

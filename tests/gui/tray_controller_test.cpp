@@ -34,11 +34,7 @@ protected:
     void TearDown() override {
         frmOstrel_.reset();
         environment_.reset();
-        // A close asked the application to quit; one short run of its loop clears that for the
-        // tests that follow.
-        QCoreApplication::processEvents();
-        QTimer::singleShot(0, qApp, &QCoreApplication::quit);
-        QCoreApplication::exec();
+        ClearQuitRequest();
     }
 
     QString Console() {

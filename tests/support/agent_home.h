@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDir>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,5 +47,13 @@ private:
     QTemporaryDir home_;
     std::vector<std::pair<std::string, QByteArray>> saved_;
 };
+
+// A closed agent form asked the application to quit; one short run of its loop clears that for
+// the tests that follow.
+inline void ClearQuitRequest() {
+    QCoreApplication::processEvents();
+    QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+    QCoreApplication::exec();
+}
 
 }  // namespace ostrel
