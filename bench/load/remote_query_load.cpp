@@ -7,7 +7,6 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
-#include <QThread>
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -17,16 +16,7 @@
 #include <thread>
 #include <vector>
 
-#include "common/authorization.h"
-#include "common/passwords.h"
-#include "fake/fake_clock.h"
-#include "fake/fake_file_system.h"
-#include "fake/fake_folder_listing.h"
-#include "fake/fake_system_info.h"
-#include "fake/recording_dialogs.h"
-#include "fake/recording_remote_workstation.h"
-#include "workstation/remote/remote_commands.h"
-#include "workstation/remote/remote_server.h"
+#include "../../tests/support/remote_server_world.h"
 
 namespace {
 
@@ -37,13 +27,6 @@ constexpr int kIdleConnections = 200;
 constexpr int kIdleQueries = 500;
 constexpr auto kLoadTime = std::chrono::seconds(3);
 constexpr const char* kQuery = "GET /query?s_username=&s_password=secret HTTP/1.1\r\n\r\n";
-
-class NoLockForm : public ostrel::LockFormState {
-public:
-    ostrel::LockFormStatus Status() const override { return ostrel::LockFormStatus::kAbsent; }
-    void ReleaseMenuButton() override {}
-    void ConsoleAppend(const std::string&) override {}
-};
 
 int Connect(quint16 port) {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -89,49 +72,8 @@ double MsSince(Steady::time_point start) {
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    using namespace ostrel;
-    FakeFileSystem files;
-    files.AddDirectories("/prog");
-    files.AddDirectories("/data");
-    FakeClock clock;
-    EventLog log(files, clock, "/data/", "/prog/");
-    RecordingDialogs dialogs;
-    OstrelSettingsStore settings(files, log, dialogs, {"/prog/", "/savers/", "10.0.0.5"},
-                                 "/config/");
-    settings.Modify([](TOstrelSettings& s) {
-        s.passwordHash = HashPassword("secret");
-        s.MasterIP = "10.0.0.5";
-    });
-    UserList users(files, "/prog/userlist.dat");
-    NoLockForm lockForm;
-    Authenticator authenticator(settings, users, log, lockForm);
-    FakeFolderListing folders;
-    FakeSystemInfo system;
-    RecordingRemoteWorkstation workstation;
-    LastRemoteUser lastRemoteUser;
-    PendingRemoteMessage pendingMessage;
-    RemoteCommands commands({settings, authenticator, log, files, folders, clock, system,
-                             workstation, lastRemoteUser, pendingMessage},
-                            {"10.0.0.5", "00-11-22-33-44-55", "(n/a)", "tester", "3.0.0.0", false});
-
-    RemoteServer::Options options;
-    options.address = QHostAddress::LocalHost;
-    options.tcpPort = 0;
-    options.udpPort = 0;
-    options.timeoutMs = 60000;
-    QThread thread;
-    auto* server = new RemoteServer(commands, log, "10.0.0.5", options);
-    server->moveToThread(&thread);
-    QObject::connect(&thread, &QThread::finished, server, &QObject::deleteLater);
-    thread.start();
-    quint16 port = 0;
-    QMetaObject::invokeMethod(
-        server,
-        [server, &port] {
-            server->Start();
-            port = server->TcpPort();
-        },
-        Qt::BlockingQueuedConnection);
+    ostrel::RemoteServerWorld world(ostrel::RemoteServerWorld::LoopbackOptions(60000));
+    const quint16 port = world.port;
     if (port == 0) {
         std::fprintf(stderr, "server did not listen\n");
         return 1;
@@ -193,7 +135,5 @@ int main(int argc, char* argv[]) {
         Percentile(idleLatencies, 1.0), kIdleQueries, idleFailures);
     for (const int fd : idle) ::close(fd);
 
-    thread.quit();
-    thread.wait();
     return failures == 0 && idleFailures == 0 ? 0 : 1;
 }

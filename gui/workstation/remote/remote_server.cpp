@@ -13,6 +13,8 @@ namespace ostrel {
 
 namespace {
 
+constexpr int kListenBacklog = 256;
+
 // Drops the connection without a reply.
 void Close(QTcpSocket* socket) {
     socket->abort();
@@ -34,6 +36,8 @@ RemoteServer::RemoteServer(RemoteCommands& commands, EventLog& log, std::string 
 void RemoteServer::Start() {
     tcp_ = new QTcpServer(this);
     tcp_->setMaxPendingConnections(options_.maxConnections);
+    // Bursts of new connections wait in the kernel rather than retrying their SYN a second later.
+    tcp_->setListenBacklogSize(kListenBacklog);
     connect(tcp_, &QTcpServer::newConnection, this, &RemoteServer::Accept);
     if (!tcp_->listen(options_.address, options_.tcpPort)) {
         log_.DebugLog("HTTP server: cannot listen on port " + std::to_string(options_.tcpPort) +
@@ -49,6 +53,10 @@ void RemoteServer::Start() {
 
 quint16 RemoteServer::TcpPort() const {
     return tcp_ != nullptr && tcp_->isListening() ? tcp_->serverPort() : 0;
+}
+
+quint16 RemoteServer::UdpPort() const {
+    return udp_ != nullptr && udp_->state() == QAbstractSocket::BoundState ? udp_->localPort() : 0;
 }
 
 void RemoteServer::Accept() {

@@ -37,6 +37,8 @@ public:
     void Start();
     // The bound TCP port once started, 0 when listening failed.
     quint16 TcpPort() const;
+    // The bound UDP port once started, 0 when binding failed.
+    quint16 UdpPort() const;
 
 private:
     void Accept();
