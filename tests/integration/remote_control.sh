@@ -50,7 +50,9 @@ expect_reply() {  # what, status, bodies...
 status_of() { request GET "/query?$A"; grep -ao '<status>[A-Za-z]*</status>' "$work/reply" || true; }
 listening() { "$python" -c "import socket; socket.create_connection(('127.0.0.1', 8777), 1)"; }
 
-net sink 127.0.0.3 8778 "$work/datagrams" &
+# Started directly, not through the function: a killed subshell would leave its python behind,
+# holding the test's output open.
+"$python" "$lib/raw_net.py" sink 127.0.0.3 8778 "$work/datagrams" &
 agent_pids+=($!)
 settings $'AllowedRemoteIPs=192.168.1.*\r\nAllowedRemoteIPs=127.0.0.22*\r\n'
 start_agent -tray -savedebug
