@@ -5,7 +5,8 @@ http SRC REQUEST_FILE REPLY_FILE   connect from SRC to 127.0.0.1:8777, send the 
 udp SRC PAYLOAD [WATCH]            send PAYLOAD from SRC to 127.0.0.1:8777 and print the answer
                                    ("<none>" after a second); with WATCH, fail if a datagram
                                    reaches WATCH on the sender's port instead
-sink ADDR PORT OUT                 append each datagram received on ADDR:PORT to OUT, one a line
+sink ADDR PORT OUT                 append each datagram received on ADDR:PORT to OUT, one a line,
+                                   until none came for five minutes
 """
 import socket
 import sys
@@ -60,8 +61,12 @@ def udp(src, payload, watch=None):
 def sink(addr, port, out):
     sock = socket.socket(socket.AF_INET, socket.SOCK_DGRAM)
     sock.bind((addr, int(port)))
+    sock.settimeout(300)  # ends by itself should the test not end it
     while True:
-        data = sock.recv(4096)
+        try:
+            data = sock.recv(4096)
+        except socket.timeout:
+            return
         with open(out, "ab") as f:
             f.write(data + b"\n")
 
