@@ -16,7 +16,6 @@ ConsoleNetwork::ConsoleNetwork(ConsoleNetworkSettings settings, ConsoleCredentia
       log_(log),
       pool_(settings_.maxInFlight, settings_.commandPort) {
     connect(&pool_, &RequestPool::InFlightChanged, this, &ConsoleNetwork::WorkersChanged);
-    connect(&pool_, &RequestPool::Drained, this, &ConsoleNetwork::OnDrained);
     connect(&autoRefresh_, &QTimer::timeout, this, &ConsoleNetwork::BroadcastDiscovery);
     receiveWindow_.setSingleShot(true);
     connect(&receiveWindow_, &QTimer::timeout, this, &ConsoleNetwork::EndReceiveWindow);
@@ -34,20 +33,30 @@ ConsoleNetwork::ConsoleNetwork(ConsoleNetworkSettings settings, ConsoleCredentia
     });
 }
 
-PoolJob ConsoleNetwork::StatusJob(const std::string& address) {
+PoolJob ConsoleNetwork::StatusJob(const std::string& address, std::function<void()> ended) {
     const CommandRequest query = QueryRequest();
     log_.LogLine(RequestLogLine(query, address, credentials_));
     const std::string target = CommandTarget(query.command, credentials_, query.params);
     return {QString::fromStdString(address),
             QByteArray::fromStdString(target),
             {settings_.scanTimeoutMs, settings_.readTimeoutMs},
-            [this, address](const HttpOutcome& outcome) { OnStatusOutcome(address, outcome); }};
+            [this, address, ended = std::move(ended)](const HttpOutcome& outcome) {
+                OnStatusOutcome(address, outcome);
+                if (ended) ended();
+            }};
 }
 
 void ConsoleNetwork::OnStatusOutcome(const std::string& address, const HttpOutcome& outcome) {
     const std::string body = outcome.reply ? outcome.reply->body : std::string();
     if (CheckStatusReply(log_, address, outcome.end, outcome.errorText.toStdString(), body)) {
         emit ComputerMerged(computers_.MergeStatusReport(body));
+    }
+}
+
+void ConsoleNetwork::FinishScanWhenDone() {
+    if (scanRunning_ && scanQueries_ == 0 && scanNext_ >= scanLast_) {
+        scanRunning_ = false;
+        emit ScanFinished();
     }
 }
 
@@ -61,7 +70,7 @@ void ConsoleNetwork::BroadcastDiscovery() {
     const QByteArray datagram = QByteArray::fromStdString(DiscoveryDatagram(settings_.ownAddress));
     for (const std::string& target : settings_.broadcastAddresses) {
         if (discoverySocket_.writeDatagram(datagram, QHostAddress(QString::fromStdString(target)),
-                                           kDiscoveryPort) < 0) {
+                                           settings_.discoveryPort) < 0) {
             log_.LogLine("UDP Broadcast to " + target +
                          " failed: " + discoverySocket_.errorString().toStdString());
         }
@@ -75,14 +84,20 @@ void ConsoleNetwork::EndReceiveWindow() {
     answers_.reset();
     computers_.Prune(found);
     log_.LogLine("Found " + std::to_string(found.size()) + " good IP addresses:");
-    discoveryQuerying_ = true;
-    for (const std::string& address : found) {
-        pool_.Submit(StatusJob(address));
-        log_.LogAppend(".");
-    }
+    for (std::size_t i = 0; i < found.size(); ++i) log_.LogAppend(".");
     log_.LogLine("Discovery complete.");
     discoveryRunning_ = false;
-    if (pool_.Idle()) OnDrained();
+    if (found.empty()) {
+        emit DiscoveryFinished();
+        return;
+    }
+    // This discovery is finished when its own queries are, whatever runs beside them.
+    auto pending = std::make_shared<std::size_t>(found.size());
+    for (const std::string& address : found) {
+        pool_.Submit(StatusJob(address, [this, pending] {
+            if (--*pending == 0) emit DiscoveryFinished();
+        }));
+    }
 }
 
 bool ConsoleNetwork::RangeScan(const std::string& firstAddress, const std::string& lastAddress,
@@ -100,14 +115,18 @@ bool ConsoleNetwork::RangeScan(const std::string& firstAddress, const std::strin
         if (scanNext_ >= scanLast_) return std::nullopt;
         const std::string address = NumberToAddress(static_cast<std::uint32_t>(scanNext_++));
         log_.LogLine("IP Loc Lookup: " + address);
-        return StatusJob(address);
+        ++scanQueries_;
+        return StatusJob(address, [this] {
+            --scanQueries_;
+            FinishScanWhenDone();
+        });
     });
-    if (pool_.Idle()) OnDrained();
+    FinishScanWhenDone();
     return true;
 }
 
 void ConsoleNetwork::RefreshComputer(const std::string& address) {
-    pool_.Submit(StatusJob(address));
+    pool_.Submit(StatusJob(address, nullptr));
 }
 
 void ConsoleNetwork::SetAutoRefresh(bool enabled, int intervalMs) {
@@ -143,17 +162,6 @@ void ConsoleNetwork::RunCommand(const std::string& address, const CommandRequest
                       }
                       if (done) done(outcome);
                   }});
-}
-
-void ConsoleNetwork::OnDrained() {
-    if (discoveryQuerying_ && !discoveryRunning_) {
-        discoveryQuerying_ = false;
-        emit DiscoveryFinished();
-    }
-    if (scanRunning_ && scanNext_ >= scanLast_) {
-        scanRunning_ = false;
-        emit ScanFinished();
-    }
 }
 
 }  // namespace ostrel

@@ -28,6 +28,7 @@ struct ConsoleNetworkSettings {
     int maxInFlight = 4096;     // status queries at once
     std::string ownAddress = "127.0.0.1";
     quint16 commandPort = kCommandPort;
+    quint16 discoveryPort = kDiscoveryPort;
     // Where the discovery datagram goes: the limited broadcast and directed broadcasts.
     std::vector<std::string> broadcastAddresses{std::string(kLimitedBroadcast)};
 };
@@ -71,10 +72,11 @@ signals:
     void ComputerMerged(int row);
 
 private:
-    PoolJob StatusJob(const std::string& address);
+    // A status query; `ended` runs after its outcome was handled.
+    PoolJob StatusJob(const std::string& address, std::function<void()> ended);
     void EndReceiveWindow();
     void OnStatusOutcome(const std::string& address, const HttpOutcome& outcome);
-    void OnDrained();
+    void FinishScanWhenDone();
 
     ConsoleNetworkSettings settings_;
     ConsoleCredentials credentials_;
@@ -88,10 +90,10 @@ private:
     QTimer receiveWindow_;
     std::unique_ptr<DiscoveryAnswers> answers_;
     bool discoveryRunning_ = false;
-    bool discoveryQuerying_ = false;
 
     // Range scan: the next address and the last.
     bool scanRunning_ = false;
+    int scanQueries_ = 0;
     std::uint64_t scanNext_ = 0;
     std::uint64_t scanLast_ = 0;
 };

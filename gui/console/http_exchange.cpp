@@ -15,6 +15,8 @@ HttpExchange::HttpExchange(QString address, quint16 port, QByteArray target, Htt
     connect(&socket_, &QTcpSocket::disconnected, this, &HttpExchange::FinishWithReply);
 }
 
+HttpExchange::~HttpExchange() { disconnect(&socket_, nullptr, this, nullptr); }
+
 void HttpExchange::Start(qint64 nowMs) {
     lastNowMs_ = nowMs;
     deadlineMs_ = nowMs + timeouts_.connectMs;

@@ -32,6 +32,8 @@ class HttpExchange : public QObject {
 public:
     HttpExchange(QString address, quint16 port, QByteArray target, HttpTimeouts timeouts,
                  QObject* parent = nullptr);
+    // Ends without Done: the socket's last signals no longer reach this object.
+    ~HttpExchange() override;
 
     const QString& Address() const { return address_; }
     void Start(qint64 nowMs);

@@ -242,7 +242,12 @@ int RunManagerCommand(const ManagerInvocation& run) {
 
     const auto password = Password(run.user);
     const UserList users(files, system.ProgramFolder() + "userlist.dat");
-    if (!password || !CheckConsoleCredentials(users, run.user, *password)) {
+    if (!password) {
+        QTextStream(stderr) << "No password: set OSTREL_PASSWORD or run on a terminal."
+                            << Qt::endl;
+        return kExitRefused;
+    }
+    if (!CheckConsoleCredentials(users, run.user, *password)) {
         QTextStream(stderr) << "You don't have the proper credentials to run this application."
                             << Qt::endl;
         return kExitRefused;

@@ -14,6 +14,13 @@ RequestPool::RequestPool(int maxInFlight, quint16 port, QObject* parent)
     connect(&sweep_, &QTimer::timeout, this, &RequestPool::CheckDeadlines);
 }
 
+RequestPool::~RequestPool() {
+    for (HttpExchange* exchange : inFlight_) {
+        disconnect(exchange, nullptr, this, nullptr);
+        delete exchange;
+    }
+}
+
 void RequestPool::Submit(PoolJob job) {
     queue_.push_back(std::move(job));
     Fill();
@@ -49,7 +56,6 @@ void RequestPool::Fill() {
     emit InFlightChanged(InFlight());
     if (inFlight_.empty()) {
         sweep_.stop();
-        emit Drained();
     } else if (!sweep_.isActive()) {
         sweep_.start();
     }

@@ -30,19 +30,18 @@ public:
     using Source = std::function<std::optional<PoolJob>()>;
 
     RequestPool(int maxInFlight, quint16 port, QObject* parent = nullptr);
+    // Requests still in flight end without calling back.
+    ~RequestPool() override;
 
     void SetMaxInFlight(int maxInFlight) { maxInFlight_ = maxInFlight > 0 ? maxInFlight : 1; }
     void Submit(PoolJob job);
     // Pulled until it gives nothing; replaces a previous source.
     void SetSource(Source source);
     int InFlight() const { return static_cast<int>(inFlight_.size()); }
-    bool Idle() const { return inFlight_.empty() && queue_.empty() && !source_; }
 
 signals:
     // The number in flight changed.
     void InFlightChanged(int count);
-    // The last request in flight ended and nothing waits.
-    void Drained();
 
 private:
     void Fill();

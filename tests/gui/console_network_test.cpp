@@ -3,10 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QNetworkDatagram>
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QUdpSocket>
 #include <optional>
 
 #include "../support/recording_manager_log.h"
@@ -94,6 +96,23 @@ TEST_F(ConsoleNetworkTest, SilentWorkstationEndsWithTheReadTimeOut) {
     EXPECT_EQ(outcome->errorText, "Read timed out");
 }
 
+TEST_F(ConsoleNetworkTest, RequestsInFlightEndQuietlyWithTheConsole) {
+    FakeWorkstation workstation("");
+    bool calledBack = false;
+    {
+        ConsoleNetworkSettings settings;
+        settings.commandPort = workstation.Port();
+        ConsoleNetwork network(settings, {"administrator", "x"}, model_, log_);
+        network.RunCommand("127.0.0.1", LockRequest(),
+                           [&](const HttpOutcome&) { calledBack = true; });
+        network.RefreshComputer("127.0.0.1");
+        QTest::qWait(100);
+        EXPECT_EQ(network.Workers(), 2);
+    }
+    QTest::qWait(50);
+    EXPECT_FALSE(calledBack);
+}
+
 TEST_F(ConsoleNetworkTest, RefusedConnectionAndBareStatusLine) {
     quint16 closedPort = 0;
     {
@@ -125,6 +144,47 @@ TEST_F(ConsoleNetworkTest, SingleRefreshMergesTheStatusReport) {
     ASSERT_EQ(model_.rowCount(), 1);
     EXPECT_EQ(model_.index(0, 2).data().toString(), "Locked");
     EXPECT_EQ(log_.lines.front(), "GET [SafeURL]");
+}
+
+// Discovery on loopback: a workstation that answers the datagram and the status query, a
+// record of one that no longer answers, and the automatic refresh running discovery again.
+TEST_F(ConsoleNetworkTest, DiscoveryPrunesQueriesAndRepeatsOnTheRefreshTimer) {
+    QUdpSocket answering;
+    ASSERT_TRUE(answering.bind(QHostAddress::LocalHost, 0));
+    QObject::connect(&answering, &QUdpSocket::readyRead, [&] {
+        while (answering.hasPendingDatagrams()) {
+            const QNetworkDatagram datagram = answering.receiveDatagram();
+            if (datagram.data() == "/query?sendto=127.0.0.1") {
+                answering.writeDatagram("127.0.0.1", datagram.senderAddress(),
+                                        static_cast<quint16>(datagram.senderPort()));
+            }
+        }
+    });
+    FakeWorkstation workstation(
+        Wrapped("<computername>pc1</computername>\r<internalip>127.0.0.1</internalip>"));
+    model_.MergeStatusReport("<computername>gone</computername><internalip>10.9.9.9</internalip>");
+
+    ConsoleNetworkSettings settings;
+    settings.commandPort = workstation.Port();
+    settings.discoveryPort = answering.localPort();
+    settings.udpTimeoutMs = 200;
+    settings.broadcastAddresses = {"127.0.0.1"};
+    ConsoleNetwork network(settings, {"administrator", "x"}, model_, log_);
+    QSignalSpy finished(&network, &ConsoleNetwork::DiscoveryFinished);
+    network.BroadcastDiscovery();
+    EXPECT_TRUE(network.DiscoveryRunning());
+    ASSERT_TRUE(finished.wait(10000));
+    EXPECT_FALSE(network.DiscoveryRunning());
+    ASSERT_EQ(model_.rowCount(), 1);
+    EXPECT_EQ(model_.index(0, 0).data().toString(), "pc1");
+    EXPECT_EQ(log_.lines, (std::vector<std::string>{"UDP Broadcast..", "127.0.0.1 . 127.0.0.1",
+                                                    "Found 1 good IP addresses:.",
+                                                    "Discovery complete.", "GET [SafeURL]"}));
+
+    network.SetAutoRefresh(true, 50);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return finished.size() >= 3; }, 10000));
+    network.SetAutoRefresh(false, 50);
+    EXPECT_EQ(model_.rowCount(), 1);
 }
 
 }  // namespace
