@@ -34,7 +34,7 @@ Commands:
   hibernate HOST               hibernate the workstation
   halt HOST                    end the Ostrel program on the workstation (emergencies only: it
                                is not asked twice)
-  layouts HOST                 the layout files the workstation offers
+  layouts HOST                 the layout files the workstation offers (name and path)
   logs HOST --month DATE       the days of DATE's month that have a daily log
   log HOST --date DATE         the daily log of DATE
   userlist HOST                the workstation's accounts and their levels

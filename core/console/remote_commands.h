@@ -48,12 +48,6 @@ CommandRequest GetUserListRequest(std::string_view address);
 std::string RequestLogLine(const CommandRequest& request, std::string_view address,
                            const ConsoleCredentials& credentials);
 
-// What the halt button asks before it sends anything.
-inline constexpr std::string_view kHaltWarning =
-    "This will forcibly terminate Ostrel, in case of emergency only. The Windows taskbar may "
-    "vanish \r\non the remote computer. To restore it, relaunch Ostrel on the remote computer, "
-    "or reboot the system.\r\n\r\nProceed?";
-
 // A workstation's HTTP answer.
 struct CommandReply {
     int status = 0;

@@ -153,7 +153,9 @@ int PrintReply(const ManagerInvocation& run, const CommandRequest& request,
         QTextStream(stderr) << Q(run.host) << ": refused"
                             << (text.empty() ? QString() : ": " + Q(text)) << Qt::endl;
     } else if (request.command == "listlayouts") {
-        for (const std::string& line : LayoutListLines(reply.body)) Out() << Q(line) << '\n';
+        for (const std::string& line : LayoutListLines(reply.body)) {
+            Out() << Q(PathFileName(line)).leftJustified(24) << ' ' << Q(line) << '\n';
+        }
     } else if (request.command == "listlogs") {
         QStringList days;
         for (const int day : LogListDays(reply.body)) days << QString::number(day);
@@ -243,8 +245,7 @@ int RunManagerCommand(const ManagerInvocation& run) {
     const auto password = Password(run.user);
     const UserList users(files, system.ProgramFolder() + "userlist.dat");
     if (!password) {
-        QTextStream(stderr) << "No password: set OSTREL_PASSWORD or run on a terminal."
-                            << Qt::endl;
+        QTextStream(stderr) << "No password: set OSTREL_PASSWORD or run on a terminal." << Qt::endl;
         return kExitRefused;
     }
     if (!CheckConsoleCredentials(users, run.user, *password)) {

@@ -58,6 +58,9 @@ manager scan 10.77.0.1 10.77.0.40 --scan-timeout 500 >"$work/scan" || fail "scan
 for i in "${agents[@]}"; do grep -q "agent$i" "$work/scan" || { cat "$work/scan"; fail "scan misses agent $i"; }; done
 grep -q "^3 workstations" "$work/scan" || { cat "$work/scan"; fail "scan count"; }
 
+manager layouts 10.77.0.11 >"$work/layouts" || fail "layouts refused"
+grep -q "^daylight.slf .*/layouts/slf/daylight.slf" "$work/layouts" || { cat "$work/layouts"; fail "layouts"; }
+
 # Lock, status, a refused unlock and its event, unlock.
 manager events >"$work/events" 2>&1 &
 events_pid=$!
@@ -88,4 +91,4 @@ manager status 10.77.0.13 >/dev/null || fail "agent 3 halted by a message text"
 manager discover --broadcast 10.77.0.255 >"$work/discover2" || fail "second discover failed"
 grep -q "agent1" "$work/discover2" && { cat "$work/discover2"; fail "stopped agent still listed"; }
 grep -q "agent2" "$work/discover2" && grep -q "agent3" "$work/discover2" || fail "second discover"
-echo "console: discover, scan, lock, status, unlock, message, events and a stopped agent"
+echo "console: discover, scan, layouts, lock, status, unlock, message, events and a stopped agent"
