@@ -12,7 +12,21 @@ command -v openbox >/dev/null || fail "needs openbox"
 start_display 1024x768x24
 openbox --sm-disable >/dev/null 2>&1 &
 agent_pids+=($!)
-wait_for "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" || fail "no window manager"
+wait_for "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'" 15 || fail "no window manager"
+# The manager names itself before it manages maps: a window mapped that early stays unmapped.
+# Wait until a throwaway window comes up.
+wm_ready() {
+  local out="$work/warmup" warm id
+  "$probe" open Warmup >"$out" &
+  warm=$!
+  wait_for "[ -s '$out' ]" 15 || { kill "$warm"; return 1; }
+  id=$(head -n1 "$out")
+  wait_for "xwininfo -id $id | grep -q IsViewable" 2
+  local ok=$?
+  kill "$warm"; wait "$warm" 2>/dev/null || true
+  return $ok
+}
+wait_for wm_ready 30 || fail "the window manager does not map windows"
 
 hash=$(printf %s secret | sha1sum | cut -d' ' -f1)
 printf '[Security]\r\npasswordHash=%s\r\nStopTaskMgr=1\r\nTaskMgrScanTime=750\r\nautoHide=1\r\n' \
@@ -26,7 +40,7 @@ open_probe() {
   "$probe" open "$@" >"$out" &
   pid=$!
   agent_pids+=("$pid")
-  wait_for "[ -s '$out' ]" || fail "probe window $1 did not open"
+  wait_for "[ -s '$out' ]" 15 || fail "probe window $1 did not open"
   id=$(head -n1 "$out")
 }
 viewable() { xwininfo -id "$1" | grep -q 'Map State: IsViewable'; }
@@ -34,15 +48,15 @@ now_ms() { date +%s%3N; }
 
 open_probe Panel dock
 panel=$id
-wait_for "viewable $panel" || fail "panel not shown"
+wait_for "viewable $panel" 15 || fail "panel not shown"
 
 start_agent -tray -savedebug
-wait_for "log_text | grep -q 'runtray=true'" || fail "agent did not start"
+wait_for "log_text | grep -q 'runtray=true'" 15 || fail "agent did not start"
 "$bin_dir/ostrel3"
 wait_for "log_text | grep -q 'Ostrel Ready'" 10 || fail "lock start-up did not finish"
 lock=$(lock_window)
 xprop -root _NET_SHOWING_DESKTOP | grep -q '= 1' || fail "windows not minimised before the lock"
-wait_for "! viewable $panel" || fail "panel not hidden while locked"
+wait_for "! viewable $panel" 15 || fail "panel not hidden while locked"
 
 for title in "Windows Task Manager" "System Monitor"; do
   open_probe "$title"
@@ -68,7 +82,7 @@ wait_for "! '$probe' focused $id" 3 || fail "a window took the focus from the lo
 
 # The lock's own menu stays above it while other windows come and go.
 xdotool key super
-wait_for "log_text | grep -q 'pop1.popup'" || fail "no menu"
+wait_for "log_text | grep -q 'pop1.popup'" 15 || fail "no menu"
 open_probe Later override
 wait_for "'$probe' above $id $lock" 2 || fail "window above the lock while its menu is open"
 menu=$(xwininfo -root -children | awk '/"Ostrel 3": \("ostrel3"/ {print $1}' | head -n1)
@@ -80,9 +94,9 @@ xdotool key Escape
 xdotool key Tab
 xdotool type --delay 15 secret
 xdotool key Return
-wait_for "log_text | grep -q 'Ostrel Shutdown'" || fail "right password did not end the session"
-wait_for '[ -z "$(lock_window)" ]' || fail "lock form still up"
-wait_for "viewable $panel" || fail "panel not shown again after the session"
+wait_for "log_text | grep -q 'Ostrel Shutdown'" 15 || fail "right password did not end the session"
+wait_for '[ -z "$(lock_window)" ]' 15 || fail "lock form still up"
+wait_for "viewable $panel" 15 || fail "panel not shown again after the session"
 
 open_probe "Windows Task Manager"
 sleep 2

@@ -1,6 +1,7 @@
 #include "workstation/lock/ostrel_bar.h"
 
 #include <QEvent>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPainterPath>
 #include <QStyle>
@@ -182,7 +183,10 @@ void TOstrelBar::LayOut() {
 }
 
 void TOstrelBar::OpenMiniBrowser(const QString& url) {
-    browser2_->setSource(QUrl(url));
+    const QUrl address(url);
+    // A program folder without the page keeps the bar's own blank page.
+    if (address.isLocalFile() && !QFileInfo::exists(address.toLocalFile())) return;
+    browser2_->setSource(address);
 }
 
 void TOstrelBar::SetLockedGlyph(bool locked) {
