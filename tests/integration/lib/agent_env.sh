@@ -24,6 +24,14 @@ fail() {
   echo "FAIL: $*"
   echo "--- daily log:"; cat "$work"/data/Ostrel\ 3.0/Logs/*.txt 2>/dev/null | tail -40
   echo "--- agent output:"; tail -20 "$work/agent.out" 2>/dev/null
+  local pid
+  for pid in "${agent_pids[@]}"; do
+    [ -r "/proc/$pid/status" ] || continue
+    echo "--- process $pid ($(tr '\0' ' ' <"/proc/$pid/cmdline" | cut -c1-80)): $(grep State "/proc/$pid/status"), waiting in $(cat "/proc/$pid/wchan" 2>/dev/null)"
+    for task in /proc/"$pid"/task/*; do
+      echo "  thread ${task##*/} $(cat "$task/comm"): $(cat "$task/wchan" 2>/dev/null) $(cut -d' ' -f1-3 "$task/syscall" 2>/dev/null)"
+    done
+  done
   exit 1
 }
 
