@@ -41,6 +41,7 @@ test-asan: deps
 bench: build
 	@for b in $(BUILD_DIR)/bin/bench_*; do $$b --benchmark_repetitions=5 --benchmark_report_aggregates_only=true; done
 	@for l in $(BUILD_DIR)/bin/load_*; do $$l; done
+	@for l in $(BUILD_DIR)/bin/load_*; do $$l; done
 
 fuzz: deps
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DOSTREL_FUZZ=ON >/dev/null
