@@ -28,9 +28,7 @@ protected:
             s.reportSecurityEvents = true;
             s.MasterIP = "10.0.0.9";
         });
-        world_.users.AddAccount("administrator", "secret", kPermissionAdmin);
-        world_.users.AddAccount("alice", "alicepw", kPermissionUnlock);
-        world_.users.AddAccount("carl", "carlpw", kPermissionNone);
+        world_.AddAccountOfEachLevel();
     }
 
     Lines Events() const {

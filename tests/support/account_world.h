@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "common/event_log.h"
+#include "common/permissions.h"
 #include "common/settings_store.h"
 #include "common/user_list.h"
 #include "fake/fake_clock.h"
@@ -31,6 +32,14 @@ public:
     }
 
     void Change(const std::function<void(TOstrelSettings&)>& change) { settings.Modify(change); }
+
+    // One account of each level: administrator/secret (Admin), alice/alicepw (Unlock),
+    // carl/carlpw (None).
+    void AddAccountOfEachLevel() {
+        users.AddAccount("administrator", "secret", kPermissionAdmin);
+        users.AddAccount("alice", "alicepw", kPermissionUnlock);
+        users.AddAccount("carl", "carlpw", kPermissionNone);
+    }
 
     // The texts of the daily log's lines, without their time stamps.
     std::vector<std::string> LogLines() const {

@@ -56,9 +56,7 @@ protected:
             s.reportSecurityEvents = true;
             s.MasterIP = "10.0.0.9";
         });
-        world_.users.AddAccount("administrator", "secret", kPermissionAdmin);
-        world_.users.AddAccount("alice", "alicepw", kPermissionUnlock);
-        world_.users.AddAccount("carl", "carlpw", kPermissionNone);
+        world_.AddAccountOfEachLevel();
     }
 
     // The payloads sent to the master computer, without their "/se:".

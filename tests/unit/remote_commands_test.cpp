@@ -37,9 +37,7 @@ protected:
             s.LogUserWhoUnlocked = false;
             s.LayoutFile = "/prog/layouts/slf/midnight.slf";
         });
-        world_.users.AddAccount("administrator", "secret", kPermissionAdmin);
-        world_.users.AddAccount("alice", "alicepw", kPermissionUnlock);
-        world_.users.AddAccount("carl", "carlpw", kPermissionNone);
+        world_.AddAccountOfEachLevel();
         system_.programFolder = AccountWorld::kProgramFolder;
         system_.hostName = "desk7";
     }

@@ -3,10 +3,9 @@
 namespace ostrel {
 
 bool RightClickGesture::Click(std::int64_t tickMs) {
-    const bool quick = started_ && tickMs - lastTickMs_ < kWindowMs;
+    const bool quick = lastTickMs_ && tickMs - *lastTickMs_ < kWindowMs;
     // A click after a pause starts a new series and counts as its first click.
     count_ = quick ? count_ + 1 : 1;
-    started_ = true;
     lastTickMs_ = tickMs;
     if (count_ > 2) {
         count_ = 0;
@@ -17,8 +16,7 @@ bool RightClickGesture::Click(std::int64_t tickMs) {
 
 void RightClickGesture::Reset() {
     count_ = 0;
-    lastTickMs_ = 0;
-    started_ = false;
+    lastTickMs_.reset();
 }
 
 }  // namespace ostrel

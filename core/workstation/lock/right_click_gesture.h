@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace ostrel {
 
@@ -15,8 +16,7 @@ public:
 
 private:
     int count_ = 0;
-    std::int64_t lastTickMs_ = 0;
-    bool started_ = false;
+    std::optional<std::int64_t> lastTickMs_;
 };
 
 }  // namespace ostrel

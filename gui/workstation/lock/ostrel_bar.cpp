@@ -23,6 +23,9 @@ constexpr int kNotebookSlack = 271;
 constexpr int kNotebookMargin = 15;
 constexpr int kSysInfoWidth = 190;
 constexpr int kConsoleLimit = 100000;
+// The status panel's labels that the status timer fills.
+constexpr const char* kStatusLabels[] = {"lblAppIdle", "lblCpuLoad", "lblSysTime",
+                                         "lblBatteryLife"};
 const char* const kButtonStyle =
     "QToolButton { color: white; font: bold; background: transparent; border: 1px solid gray; "
     "padding: 2px; } QToolButton:hover { color: lime; border-color: lime; } "
@@ -105,7 +108,7 @@ TOstrelBar::TOstrelBar(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(panSysInfo_);
     column->setContentsMargins(4, 2, 4, 2);
     column->setSpacing(0);
-    for (const char* name : {"lblAppIdle", "lblCpuLoad", "lblSysTime", "lblBatteryLife"}) {
+    for (const char* name : kStatusLabels) {
         auto* label = new QLabel(panSysInfo_);
         label->setObjectName(name);
         label->setStyleSheet("color: white;");
@@ -168,7 +171,7 @@ void TOstrelBar::ShowSysInfoPanel(bool show) {
 }
 
 void TOstrelBar::ClearStatusLabels() {
-    for (const char* name : {"lblAppIdle", "lblCpuLoad", "lblSysTime", "lblBatteryLife"}) {
+    for (const char* name : kStatusLabels) {
         if (auto* label = panSysInfo_->findChild<QLabel*>(name)) label->clear();
     }
 }
